@@ -1,0 +1,13 @@
+#include <QApplication>
+#include <QStyleFactory>
+
+#include "main_window.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  // One look on every desktop: the colours and sizes of the window are fixed.
+  QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  nf::MainWindow window;
+  window.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,14 @@
+#include "click_label.h"
+
+#include <QMouseEvent>
+
+namespace nf {
+
+void ClickLabel::mouseReleaseEvent(QMouseEvent* event) {
+  QLabel::mouseReleaseEvent(event);
+  if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+    emit clicked();
+  }
+}
+
+}  // namespace nf

@@ -1,0 +1,165 @@
+#pragma once
+
+// Everything fixed about the window's look: positions and sizes in twips (1/1440 inch, 15 to
+// a pixel at 96 dpi), colours and texts. The window reads these tables and nothing else.
+
+#include <array>
+#include <string_view>
+
+namespace nf::layout {
+
+struct Twips {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
+struct Rgb {
+  int red;
+  int green;
+  int blue;
+};
+
+inline constexpr int kTwipsPerPixel = 15;
+
+inline constexpr int kClientWidth = 7275;
+inline constexpr int kClientHeight = 7155;
+
+inline constexpr std::string_view kFontFamily = "Times New Roman";
+inline constexpr double kWindowFontPoints = 12.0;
+inline constexpr double kValueFontPoints = 9.75;
+
+inline constexpr std::string_view kTitle =
+    "www.example.org Информатика - булеви функции, ДНФ и КНФ";
+
+inline constexpr Rgb kWindowColour{192, 192, 255};
+inline constexpr Rgb kCaptionColour{255, 224, 192};
+inline constexpr Rgb kWhite{255, 255, 255};
+inline constexpr Rgb kDnfColour{255, 192, 128};
+inline constexpr Rgb kKnfColour{255, 255, 128};
+inline constexpr Rgb kClearColour{255, 128, 128};
+inline constexpr Rgb kSignColour{0, 255, 0};
+
+struct Caption {
+  Twips place;
+  std::string_view text;
+};
+
+inline constexpr std::array<Caption, 2> kLabel2 = {{
+    {{120, 120, 735, 375}, "Брой"},
+    {{1080, 120, 735, 375}, "Вид:"},
+}};
+
+inline constexpr Twips kList2 = {120, 480, 735, 345};
+
+inline constexpr Twips kFrame1 = {1800, 0, 2655, 450};
+inline constexpr std::string_view kFrame1Caption = "Frame1";
+
+struct Option {
+  Twips place;  // inside Frame1
+  Rgb colour;
+  std::string_view text;
+};
+
+inline constexpr std::array<Option, 2> kOption1 = {{
+    {{120, 120, 855, 285}, kDnfColour, "ДНФ"},
+    {{1680, 120, 855, 285}, kKnfColour, "КНФ"},
+}};
+
+inline constexpr Twips kCommand1 = {4680, 120, 1575, 285};
+inline constexpr std::string_view kCommand1Text = "Чисти";
+
+inline constexpr Twips kText1 = {120, 5640, 6975, 1455};
+
+inline constexpr Twips kEasterSquare = {3720, 5400, 135, 135};
+inline constexpr std::string_view kEasterSquareTip = "Великденски заяк";
+
+inline constexpr std::string_view kSignText = " = ";
+
+// The truth-table grid: rows 0-15 in the left column, rows 16-31 in the right one, row k and
+// row k + 16 on grid line k.
+inline constexpr int kGridLines = 16;
+inline constexpr int kLabelBoxWidth = 1000;
+inline constexpr int kLabelBoxHeight = 315;
+inline constexpr int kSignWidth = 615;
+inline constexpr int kSignHeight = 255;
+inline constexpr int kSelectorWidth = 735;
+inline constexpr int kSelectorHeight = 285;
+
+struct GridColumn {
+  int labelBoxLeft;
+  int signLeft;
+  int selectorLeft;
+};
+
+inline constexpr std::array<GridColumn, 2> kGridColumns = {{
+    {960, 1920, 2520},
+    {4320, 5280, 5880},
+}};
+
+struct GridLine {
+  int labelBoxTop;
+  std::array<int, 2> signTop;      // left column, right column
+  std::array<int, 2> selectorTop;  // left column, right column
+};
+
+inline constexpr std::array<GridLine, kGridLines> kGridLineTops = {{
+    {480, {480, 480}, {480, 480}},
+    {795, {795, 795}, {795, 795}},
+    {1095, {1095, 1095}, {1095, 1095}},
+    {1410, {1410, 1410}, {1410, 1410}},
+    {1725, {1725, 1725}, {1725, 1725}},
+    {2025, {2025, 2025}, {2025, 2025}},
+    {2340, {2340, 2280}, {2340, 2340}},
+    {2655, {2655, 2655}, {2655, 2655}},
+    {2955, {2955, 2955}, {2955, 2955}},
+    {3270, {3270, 3240}, {3270, 3270}},
+    {3585, {3585, 3585}, {3585, 3585}},
+    {3885, {3885, 3885}, {3885, 3885}},
+    {4200, {4200, 4200}, {4200, 4200}},
+    {4515, {4515, 4515}, {4515, 4515}},
+    {4830, {4800, 4800}, {4815, 4800}},
+    {5145, {5130, 5130}, {5130, 5130}},
+}};
+
+/// Place of row `row`'s label box, " = " sign and value selector.
+struct RowPlaces {
+  Twips labelBox;
+  Twips sign;
+  Twips selector;
+};
+
+constexpr RowPlaces rowPlaces(int row) {
+  const int column = row / kGridLines;
+  const GridColumn& x = kGridColumns[static_cast<std::size_t>(column)];
+  const GridLine& y = kGridLineTops[static_cast<std::size_t>(row % kGridLines)];
+  const auto c = static_cast<std::size_t>(column);
+  return {{x.labelBoxLeft, y.labelBoxTop, kLabelBoxWidth, kLabelBoxHeight},
+          {x.signLeft, y.signTop[c], kSignWidth, kSignHeight},
+          {x.selectorLeft, y.selectorTop[c], kSelectorWidth, kSelectorHeight}};
+}
+
+// The assignment the tool answers, shown in the result box until the first report.
+inline constexpr std::array<std::string_view, 11> kAssignmentLines = {
+    "Да се състави проект, осъществяващ вътрешнопредметна връзка в Информатика.",
+    "Тема на проекта: Информатика - представяне на булева функция, ДНФ, КНФ.",
+    "Използвана терминология - ДНФ, КНФ, терм:",
+    "ДНФ - дезюнктивна нормална форма. Булевата функция се представя като дезюнкция от "
+    "конюнкции (логическа сума от логически произведения)",
+    "КНФ - конюнктивна нормална форма. Булевата функция се представя като конюнкция от "
+    "дезюнкции (логическо произведение от логически суми)",
+    "терм - ред от таблицата на истинност, съдържащ поредните стойности на аргументите в "
+    "булевата функция.",
+    "Входни данни за проекта са:",
+    "брой променливи в разглежданата булева функция. В реализирания проект е предоставена "
+    "възможност за избор чрез листово поле между стойностите 3,4,5;",
+    "избор на начин за поредставяне на булевата функция ДНФ (конюнктивна нормална форма) или "
+    "КНФ (конюнктивна нормална форма) - избор чрез радиобутони;",
+    "въвеждане на таблицата за истинност - стойността на всеки терм от таблицата се определя "
+    "чрез листово поле. По подразбиране всички начални стойности са False.",
+    "Промяна стойността на произволен терм води до извеждане актуалната ДНФ или КНФ за "
+    "разглежданата булева функция.",
+};
+
+}  // namespace nf::layout

@@ -1,0 +1,308 @@
+#include "main_window.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+
+#include "click_label.h"
+#include "core/report.h"
+#include "hamburger_icon.h"
+#include "layout.h"
+#include "selector_list.h"
+
+namespace nf {
+namespace {
+
+QString qtText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+QColor qtColour(layout::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+
+int toPixels(int twips) {
+  return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
+}
+
+void place(QWidget* widget, layout::Twips twips) {
+  widget->setGeometry(toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
+                      toPixels(twips.height));
+}
+
+void fillBackground(QWidget* widget, layout::Rgb rgb) {
+  QPalette palette = widget->palette();
+  palette.setColor(widget->backgroundRole(), qtColour(rgb));
+  widget->setPalette(palette);
+  widget->setAutoFillBackground(true);
+}
+
+QString indexedName(const char* group, int index) {
+  return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
+}
+
+QString assignmentText() {
+  QString text;
+  for (const std::string_view line : layout::kAssignmentLines) {
+    text += qtText(line);
+    text += qtText(kLineBreak);
+  }
+  return text;
+}
+
+}  // namespace
+
+MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+  setWindowTitle(qtText(layout::kTitle));
+  setWindowIcon(hamburgerIcon());
+  setFixedSize(toPixels(layout::kClientWidth), toPixels(layout::kClientHeight));
+  QFont windowFont(qtText(layout::kFontFamily));
+  windowFont.setPointSizeF(layout::kWindowFontPoints);
+  setFont(windowFont);
+  fillBackground(this, layout::kWindowColour);
+
+  createControls();
+  placeControls();
+  setTabOrder();
+  connectHandlers();
+
+  Form_Load();
+  List1[0]->setFocus();
+}
+
+void MainWindow::createControls() {
+  for (std::size_t i = 0; i < Label2.size(); ++i) {
+    Label2[i] = new QLabel(qtText(layout::kLabel2[i].text), this);
+    Label2[i]->setObjectName(indexedName("Label2", static_cast<int>(i)));
+    Label2[i]->setAlignment(Qt::AlignCenter);
+    fillBackground(Label2[i], layout::kCaptionColour);
+  }
+
+  List2 = new SelectorList(this);
+  List2->setObjectName(QStringLiteral("List2"));
+  for (const std::string_view item : kCountItems) {
+    List2->addItem(qtText(item));
+  }
+  List2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+  // The options cover most of the frame's top edge, so it draws neither border nor caption;
+  // the caption still names the group for assistive technology.
+  Frame1 = new QFrame(this);
+  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setAccessibleName(qtText(layout::kFrame1Caption));
+  fillBackground(Frame1, layout::kWindowColour);
+  option1Group = new QButtonGroup(this);
+  for (std::size_t i = 0; i < Option1.size(); ++i) {
+    Option1[i] = new QRadioButton(qtText(layout::kOption1[i].text), Frame1);
+    Option1[i]->setObjectName(indexedName("Option1", static_cast<int>(i)));
+    fillBackground(Option1[i], layout::kOption1[i].colour);
+    option1Group->addButton(Option1[i], static_cast<int>(i));
+  }
+
+  Command1[0] = new QPushButton(qtText(layout::kCommand1Text), this);
+  Command1[0]->setObjectName(indexedName("Command1", 0));
+  // A palette colour turns into a gradient in some styles; a style sheet gives the plain colour.
+  const QColor clear = qtColour(layout::kClearColour);
+  Command1[0]->setStyleSheet(QStringLiteral("QPushButton { background-color: %1;"
+                                            " border: 1px solid %2; }"
+                                            "QPushButton:focus { border: 1px dotted black; }")
+                                 .arg(clear.name(), clear.darker(160).name()));
+
+  QFont valueFont = font();
+  valueFont.setPointSizeF(layout::kValueFontPoints);
+  for (int row = 0; row < kRowSlots; ++row) {
+    const auto i = static_cast<std::size_t>(row);
+    Text2[i] = new QLineEdit(this);
+    Text2[i]->setObjectName(indexedName("Text2", row));
+    Text2[i]->setReadOnly(true);
+    Text2[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    // Until a count is chosen every box shows a three-variable label: the first eight the
+    // labels of their rows, the hidden rest the label of row 0.
+    Text2[i]->setText(qtText(rowLabel(0, row < rowLabelCount(0) ? row : 0)));
+
+    Label1[i] = new ClickLabel(qtText(layout::kSignText), this);
+    Label1[i]->setObjectName(indexedName("Label1", row));
+    Label1[i]->setAlignment(Qt::AlignCenter);
+    fillBackground(Label1[i], layout::kSignColour);
+
+    List1[i] = new SelectorList(this);
+    List1[i]->setObjectName(indexedName("List1", row));
+    List1[i]->setFont(valueFont);
+    for (const std::string_view item : kValueItems) {
+      List1[i]->addItem(qtText(item));
+    }
+    List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+
+    const bool shown = row <= lastRowFromLabelTable(0);
+    Text2[i]->setVisible(shown);
+    Label1[i]->setVisible(shown);
+    List1[i]->setVisible(shown);
+  }
+
+  Label1[kRowSlots] = new ClickLabel(this);
+  Label1[kRowSlots]->setObjectName(indexedName("Label1", kRowSlots));
+  Label1[kRowSlots]->setToolTip(qtText(layout::kEasterSquareTip));
+  fillBackground(Label1[kRowSlots], layout::kWindowColour);
+
+  Text1[0] = new QPlainTextEdit(this);
+  Text1[0]->setObjectName(indexedName("Text1", 0));
+  Text1[0]->setReadOnly(true);
+  // Read-only, yet the user can still reach the box with Tab, select and copy.
+  Text1[0]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+  Text1[0]->setFocusPolicy(Qt::StrongFocus);
+  Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  Text1[0]->setPlainText(assignmentText());
+}
+
+void MainWindow::placeControls() {
+  for (std::size_t i = 0; i < Label2.size(); ++i) {
+    place(Label2[i], layout::kLabel2[i].place);
+  }
+  place(List2, layout::kList2);
+  place(Frame1, layout::kFrame1);
+  for (std::size_t i = 0; i < Option1.size(); ++i) {
+    place(Option1[i], layout::kOption1[i].place);
+  }
+  place(Command1[0], layout::kCommand1);
+  for (int row = 0; row < kRowSlots; ++row) {
+    const auto i = static_cast<std::size_t>(row);
+    const layout::RowPlaces places = layout::rowPlaces(row);
+    place(Text2[i], places.labelBox);
+    place(Label1[i], places.sign);
+    place(List1[i], places.selector);
+  }
+  place(Label1[kRowSlots], layout::kEasterSquare);
+  place(Text1[0], layout::kText1);
+}
+
+void MainWindow::setTabOrder() {
+  std::vector<QWidget*> order;
+  const auto add = [&order](auto& group, int from, int to) {
+    const int step = from <= to ? 1 : -1;
+    for (int i = from; i != to + step; i += step) {
+      order.push_back(group[static_cast<std::size_t>(i)]);
+    }
+  };
+  add(List1, 0, 7);
+  order.push_back(Text1[0]);
+  add(Text2, 0, 15);
+  add(List1, 8, 15);
+  add(List1, 31, 24);
+  add(Text2, 31, 16);
+  add(List1, 23, 16);
+  order.push_back(List2);
+  order.push_back(Option1[0]);
+  order.push_back(Option1[1]);
+  order.push_back(Command1[0]);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    QWidget::setTabOrder(order[i - 1], order[i]);
+  }
+}
+
+void MainWindow::connectHandlers() {
+  for (int row = 0; row < kRowSlots; ++row) {
+    connect(List1[static_cast<std::size_t>(row)], &QListWidget::itemSelectionChanged, this,
+            [this, row] { List1_Click(row); });
+  }
+  for (int index = 0; index <= kRowSlots; ++index) {
+    connect(Label1[static_cast<std::size_t>(index)], &ClickLabel::clicked, this,
+            [this, index] { Label1_Click(index); });
+  }
+  connect(List2, &QListWidget::itemSelectionChanged, this, &MainWindow::List2_Click);
+  // An option notifies when it becomes selected; losing the selection notifies nothing.
+  connect(option1Group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
+    if (checked) {
+      Option1_Click(index);
+    }
+  });
+  connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+}
+
+void MainWindow::Form_Load() { ResetInputs(); }
+
+void MainWindow::List1_Click(int /*Index*/) { UpdateResult(); }
+
+void MainWindow::Option1_Click(int /*Index*/) {
+  UpdateResult();
+  if (List2->selectedRow() == kNoCount) {
+    List2->selectRow(0);
+  }
+}
+
+void MainWindow::List2_Click() {
+  if (!Option1[0]->isChecked() && !Option1[1]->isChecked()) {
+    selectOption(0);
+  }
+  const int countIndex = List2->selectedRow();
+  if (countIndex == kNoCount) {
+    return;
+  }
+  const int lastRow = lastRowFromCountItem(List2->item(countIndex)->text().toStdString());
+  for (std::size_t i = 0; i < kRowSlots; ++i) {
+    Text2[i]->hide();
+    Label1[i]->hide();
+    List1[i]->hide();
+  }
+  for (int row = 0; row <= lastRow; ++row) {
+    const auto i = static_cast<std::size_t>(row);
+    Text2[i]->show();
+    Text2[i]->setText(qtText(rowLabel(countIndex, row)));
+    Label1[i]->show();
+    List1[i]->show();
+  }
+  UpdateResult();
+}
+
+void MainWindow::Command1_Click(int Index) {
+  if (Index != 0) {
+    return;
+  }
+  ResetInputs();
+  List2->selectRow(0);
+  selectOption(0);
+  Text1[0]->clear();
+}
+
+// The " = " signs and the square take clicks and ignore them.
+void MainWindow::Label1_Click(int /*Index*/) {}
+
+void MainWindow::ResetInputs() {
+  deselectOptions();
+  for (std::size_t i = 0; i < kRowSlots; ++i) {
+    List1[i]->selectRow(0);
+    Text2[i]->setReadOnly(true);
+  }
+}
+
+void MainWindow::UpdateResult() {
+  const TruthTable table = tableFromControls();
+  const std::optional<std::string> report =
+      Option1[0]->isChecked() ? WriteDnf(table) : WriteKnf(table);
+  if (report) {
+    Text1[0]->setPlainText(QString::fromStdString(*report));
+  }
+}
+
+TruthTable MainWindow::tableFromControls() const {
+  TruthTable table;
+  table.setCountIndex(List2->selectedRow());
+  for (int row = 0; row < kRowSlots; ++row) {
+    table.setSelectedItem(row, List1[static_cast<std::size_t>(row)]->selectedRow());
+  }
+  return table;
+}
+
+void MainWindow::selectOption(int index) { Option1[static_cast<std::size_t>(index)]->setChecked(true); }
+
+void MainWindow::deselectOptions() {
+  // The group keeps one option selected; only this reset may leave both deselected.
+  option1Group->setExclusive(false);
+  for (QRadioButton* option : Option1) {
+    option->setChecked(false);
+  }
+  option1Group->setExclusive(true);
+}
+
+}  // namespace nf
