@@ -27,7 +27,12 @@ void drawBun(QPainter& p) {
   p.setPen(Qt::NoPen);
   p.setBrush(kSesame);
   constexpr std::array<std::array<double, 3>, 6> seeds = {{
-      {10, 9, 20}, {15, 7.5, -10}, {20, 9, 25}, {12.5, 11.5, -30}, {18, 11.5, 15}, {24, 11.5, 0},
+      {10, 9, 20},
+      {15, 7.5, -10},
+      {20, 9, 25},
+      {12.5, 11.5, -30},
+      {18, 11.5, 15},
+      {24, 11.5, 0},
   }};
   for (const auto& [x, y, angle] : seeds) {
     p.save();

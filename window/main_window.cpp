@@ -21,7 +21,9 @@ QString qtText(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QColor qtColour(layout::Rgb rgb) { return QColor(rgb.red, rgb.green, rgb.blue); }
+QColor qtColour(layout::Rgb rgb) {
+  return QColor(rgb.red, rgb.green, rgb.blue);
+}
 
 int toPixels(int twips) {
   return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
@@ -152,6 +154,7 @@ void MainWindow::createControls() {
   // Read-only, yet the user can still reach the box with Tab, select and copy.
   Text1[0]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
   Text1[0]->setFocusPolicy(Qt::StrongFocus);
+  Text1[0]->setTabChangesFocus(true);
   Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   Text1[0]->setPlainText(assignmentText());
 }
@@ -220,9 +223,13 @@ void MainWindow::connectHandlers() {
   connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
 }
 
-void MainWindow::Form_Load() { ResetInputs(); }
+void MainWindow::Form_Load() {
+  ResetInputs();
+}
 
-void MainWindow::List1_Click(int /*Index*/) { UpdateResult(); }
+void MainWindow::List1_Click(int /*Index*/) {
+  UpdateResult();
+}
 
 void MainWindow::Option1_Click(int /*Index*/) {
   UpdateResult();
@@ -294,7 +301,9 @@ TruthTable MainWindow::tableFromControls() const {
   return table;
 }
 
-void MainWindow::selectOption(int index) { Option1[static_cast<std::size_t>(index)]->setChecked(true); }
+void MainWindow::selectOption(int index) {
+  Option1[static_cast<std::size_t>(index)]->setChecked(true);
+}
 
 void MainWindow::deselectOptions() {
   // The group keeps one option selected; only this reset may leave both deselected.

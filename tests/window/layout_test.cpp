@@ -1,0 +1,256 @@
+// Where every control stands, how it looks and what it holds when the window opens.
+#include <QApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <cmath>
+
+#include "main_window.h"
+#include "suites.h"
+#include "window_driver.h"
+
+namespace {
+
+struct Placement {
+  const char* name;
+  int left, top, width, height;  // twips, relative to the parent control
+};
+
+// The fixed controls, in twips as the layout gives them.
+constexpr Placement kFixed[] = {
+    {"Label2_0", 120, 120, 735, 375},     {"Label2_1", 1080, 120, 735, 375},
+    {"List2", 120, 480, 735, 345},        {"Frame1", 1800, 0, 2655, 450},
+    {"Option1_0", 120, 120, 855, 285},    {"Option1_1", 1680, 120, 855, 285},
+    {"Command1_0", 4680, 120, 1575, 285}, {"Text1_0", 120, 5640, 6975, 1455},
+    {"Label1_32", 3720, 5400, 135, 135},
+};
+
+// Grid line k: label box top, then " = " top and selector top for the left and right column.
+constexpr int kGrid[16][5] = {
+    {480, 480, 480, 480, 480},      {795, 795, 795, 795, 795},      {1095, 1095, 1095, 1095, 1095},
+    {1410, 1410, 1410, 1410, 1410}, {1725, 1725, 1725, 1725, 1725}, {2025, 2025, 2025, 2025, 2025},
+    {2340, 2340, 2280, 2340, 2340}, {2655, 2655, 2655, 2655, 2655}, {2955, 2955, 2955, 2955, 2955},
+    {3270, 3270, 3240, 3270, 3270}, {3585, 3585, 3585, 3585, 3585}, {3885, 3885, 3885, 3885, 3885},
+    {4200, 4200, 4200, 4200, 4200}, {4515, 4515, 4515, 4515, 4515}, {4830, 4800, 4800, 4815, 4800},
+    {5145, 5130, 5130, 5130, 5130},
+};
+
+int pixels(int twips) {
+  return static_cast<int>(std::lround(twips / 15.0));
+}
+
+QRect rectOf(int left, int top, int width, int height) {
+  return {pixels(left), pixels(top), pixels(width), pixels(height)};
+}
+
+QColor backgroundOf(QWidget* widget, QPoint where) {
+  return widget->grab().toImage().pixelColor(where);
+}
+
+}  // namespace
+
+class LayoutTest : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { driver_ = std::make_unique<WindowDriver>(); }
+  void cleanup() { driver_.reset(); }
+
+  void windowSizeTitleAndIcon() {
+    nf::MainWindow& window = driver_->window();
+    QCOMPARE(window.size(), QSize(485, 477));
+    QCOMPARE(window.minimumSize(), window.maximumSize());
+    QVERIFY(window.windowTitle().startsWith(QStringLiteral("www.example.org ")));
+    QVERIFY(
+        window.windowTitle().endsWith(QStringLiteral(" Информатика - булеви функции, ДНФ и КНФ")));
+    QVERIFY(window.windowIcon().availableSizes().contains(QSize(32, 32)));
+  }
+
+  void fixedControlsStandWhereTheLayoutPutsThem_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QRect>("expected");
+    for (const Placement& p : kFixed) {
+      QTest::newRow(p.name) << QString::fromLatin1(p.name)
+                            << rectOf(p.left, p.top, p.width, p.height);
+    }
+  }
+  void fixedControlsStandWhereTheLayoutPutsThem() {
+    QFETCH(QString, name);
+    QFETCH(QRect, expected);
+    QCOMPARE(driver_->control(name)->geometry(), expected);
+  }
+
+  void gridRowsStandOnTheirLines_data() {
+    QTest::addColumn<int>("row");
+    for (int row = 0; row < 32; ++row) {
+      QTest::newRow(qPrintable(QStringLiteral("row %1").arg(row))) << row;
+    }
+  }
+  void gridRowsStandOnTheirLines() {
+    QFETCH(int, row);
+    const int line = row % 16;
+    const bool right = row >= 16;
+    const int labelLeft = right ? 4320 : 960;
+    const int signLeft = right ? 5280 : 1920;
+    const int selectorLeft = right ? 5880 : 2520;
+    QCOMPARE(driver_->labelBox(row)->geometry(), rectOf(labelLeft, kGrid[line][0], 1000, 315));
+    QCOMPARE(driver_->sign(row)->geometry(),
+             rectOf(signLeft, kGrid[line][right ? 2 : 1], 615, 255));
+    QCOMPARE(driver_->selector(row)->geometry(),
+             rectOf(selectorLeft, kGrid[line][right ? 4 : 3], 735, 285));
+  }
+
+  void backgroundsHaveTheirColours_data() {
+    QTest::addColumn<QString>("name");
+    QTest::addColumn<QPoint>("where");
+    QTest::addColumn<QColor>("expected");
+    const QColor caption(255, 224, 192);
+    QTest::newRow("Брой") << "Label2_0" << QPoint(2, 2) << caption;
+    QTest::newRow("Вид:") << "Label2_1" << QPoint(2, 2) << caption;
+    QTest::newRow("ДНФ") << "Option1_0" << QPoint(54, 16) << QColor(255, 192, 128);
+    QTest::newRow("КНФ") << "Option1_1" << QPoint(54, 16) << QColor(255, 255, 128);
+    QTest::newRow("Чисти") << "Command1_0" << QPoint(4, 4) << QColor(255, 128, 128);
+    QTest::newRow(" = ") << "Label1_0" << QPoint(2, 2) << QColor(0, 255, 0);
+    QTest::newRow("square") << "Label1_32" << QPoint(4, 4) << QColor(192, 192, 255);
+    QTest::newRow("Frame1") << "Frame1" << QPoint(100, 2) << QColor(192, 192, 255);
+    QTest::newRow("count list") << "List2" << QPoint(20, 18) << QColor(Qt::white);
+    QTest::newRow("result box") << "Text1_0" << QPoint(400, 90) << QColor(Qt::white);
+  }
+  void backgroundsHaveTheirColours() {
+    QFETCH(QString, name);
+    QFETCH(QPoint, where);
+    QFETCH(QColor, expected);
+    QCOMPARE(backgroundOf(driver_->control(name), where), expected);
+  }
+
+  void windowBackgroundIsLavender() {
+    QCOMPARE(backgroundOf(&driver_->window(), QPoint(400, 200)), QColor(192, 192, 255));
+  }
+
+  void captionsAndItems() {
+    QCOMPARE(qobject_cast<QLabel*>(driver_->control("Label2_0"))->text(), QStringLiteral("Брой"));
+    QCOMPARE(qobject_cast<QLabel*>(driver_->control("Label2_1"))->text(), QStringLiteral("Вид:"));
+    QCOMPARE(driver_->option(0)->text(), QStringLiteral("ДНФ"));
+    QCOMPARE(driver_->option(1)->text(), QStringLiteral("КНФ"));
+    QVERIFY(driver_->option(0)->x() < driver_->option(1)->x());
+    QCOMPARE(driver_->clearButton()->text(), QStringLiteral("Чисти"));
+    QCOMPARE(driver_->sign(32)->toolTip(), QStringLiteral("Великденски заяк"));
+    QVERIFY(driver_->sign(32)->text().isEmpty());
+    const QStringList counts = {"3", "4", "5"};
+    QCOMPARE(driver_->countList()->count(), 3);
+    for (int i = 0; i < 3; ++i) {
+      QCOMPARE(driver_->countList()->item(i)->text(), counts[i]);
+    }
+    for (int row = 0; row < 32; ++row) {
+      QCOMPARE(driver_->sign(row)->text(), QStringLiteral(" = "));
+      QCOMPARE(driver_->selector(row)->count(), 2);
+      QCOMPARE(driver_->selector(row)->item(0)->text(), QStringLiteral("0"));
+      QCOMPARE(driver_->selector(row)->item(1)->text(), QStringLiteral("1"));
+    }
+  }
+
+  void fonts() {
+    const QFont windowFont = driver_->window().font();
+    QCOMPARE(windowFont.family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(windowFont.pointSizeF(), 12.0);
+    QCOMPARE(windowFont.weight(), QFont::Normal);
+    QCOMPARE(driver_->resultBox()->font().pointSizeF(), 12.0);
+    QCOMPARE(driver_->labelBox(3)->font().pointSizeF(), 12.0);
+    for (int row = 0; row < 32; ++row) {
+      QCOMPARE(driver_->selector(row)->font().family(), QStringLiteral("Times New Roman"));
+      QCOMPARE(driver_->selector(row)->font().pointSizeF(), 9.75);
+    }
+  }
+
+  void startState() {
+    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), -1);
+    QVERIFY(!driver_->option(0)->isChecked());
+    QVERIFY(!driver_->option(1)->isChecked());
+    QCOMPARE(driver_->shownRows(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
+    const QStringList labels = {"0 0 0", "0 0 1", "0 1 0", "0 1 1",
+                                "1 0 0", "1 0 1", "1 1 0", "1 1 1"};
+    for (int row = 0; row < 32; ++row) {
+      QCOMPARE(driver_->labelBox(row)->text(), row < 8 ? labels[row] : QStringLiteral("0 0 0"));
+      QVERIFY(driver_->labelBox(row)->isReadOnly());
+      QCOMPARE(WindowDriver::selectedRow(driver_->selector(row)), 0);
+    }
+    QVERIFY(driver_->resultBox()->isReadOnly());
+    QCOMPARE(driver_->resultBox()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(QApplication::focusWidget(), driver_->selector(0));
+  }
+
+  void resultBoxHoldsTheAssignment() {
+    const QStringList lines = driver_->resultLines();
+    QCOMPARE(lines.size(), 12);  // eleven lines, each ended by a line break
+    QCOMPARE(lines.front(),
+             QStringLiteral(
+                 "Да се състави проект, осъществяващ вътрешнопредметна връзка в Информатика."));
+    QCOMPARE(lines[8],
+             QStringLiteral("избор на начин за поредставяне на булевата функция ДНФ (конюнктивна "
+                            "нормална форма) или КНФ (конюнктивна нормална форма) - избор чрез "
+                            "радиобутони;"));
+    QCOMPARE(lines[10], QStringLiteral("Промяна стойността на произволен терм води до извеждане "
+                                       "актуалната ДНФ или КНФ за разглежданата булева функция."));
+    QVERIFY(lines.back().isEmpty());
+  }
+
+  // The option pair is one stop, on the selected option; the arrow keys move inside it.
+  void tabOrderFollowsTheGrid_data() {
+    QTest::addColumn<int>("countIndex");
+    QTest::addColumn<int>("form");
+    QTest::addColumn<QStringList>("expected");
+    auto range = [](const char* group, int from, int to) {
+      QStringList names;
+      const int step = from <= to ? 1 : -1;
+      for (int i = from; i != to + step; i += step) {
+        names << QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(i);
+      }
+      return names;
+    };
+    const QStringList head = range("List1", 0, 7) + QStringList{"Text1_0"};
+    QTest::newRow("three variables, ДНФ")
+        << 0 << 0 << head + range("Text2", 0, 7) + QStringList{"List2", "Option1_0", "Command1_0"};
+    QTest::newRow("five variables, КНФ")
+        << 2 << 1
+        << head + range("Text2", 0, 15) + range("List1", 8, 15) + range("List1", 31, 24) +
+               range("Text2", 31, 16) + range("List1", 23, 16) +
+               QStringList{"List2", "Option1_1", "Command1_0", "List1_0"};
+  }
+  void tabOrderFollowsTheGrid() {
+    QFETCH(int, countIndex);
+    QFETCH(int, form);
+    QFETCH(QStringList, expected);
+    driver_->chooseCountByClick(countIndex);
+    driver_->chooseForm(form);
+    driver_->selector(0)->setFocus();
+    QStringList visited = {QApplication::focusWidget()->objectName()};
+    for (qsizetype step = 1; step < expected.size(); ++step) {
+      QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+      visited << QApplication::focusWidget()->objectName();
+    }
+    QCOMPARE(visited, expected);
+  }
+
+  void arrowKeysMoveBetweenTheOptions() {
+    driver_->chooseForm(0);
+    driver_->option(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(driver_->option(0), Qt::Key_Right);
+    QVERIFY(driver_->option(1)->isChecked());
+    QVERIFY(!driver_->option(0)->isChecked());
+    QTest::keyClick(driver_->option(1), Qt::Key_Left);
+    QVERIFY(driver_->option(0)->isChecked());
+  }
+
+ private:
+  std::unique_ptr<WindowDriver> driver_;
+};
+
+std::unique_ptr<QObject> makeLayoutTest() {
+  return std::make_unique<LayoutTest>();
+}
+
+#include "layout_test.moc"

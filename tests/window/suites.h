@@ -1,0 +1,8 @@
+#pragma once
+
+#include <QObject>
+#include <memory>
+
+// The Qt Test classes of the window suite, one factory each.
+std::unique_ptr<QObject> makeLayoutTest();
+std::unique_ptr<QObject> makeBehaviourTest();
