@@ -54,7 +54,6 @@ inline constexpr std::array<Caption, 2> kLabel2 = {{
 inline constexpr Twips kList2 = {120, 480, 735, 345};
 
 inline constexpr Twips kFrame1 = {1800, 0, 2655, 450};
-inline constexpr std::string_view kFrame1Caption = "Frame1";
 
 struct Option {
   Twips place;  // inside Frame1
@@ -139,6 +138,32 @@ constexpr RowPlaces rowPlaces(int row) {
           {x.signLeft, y.signTop[c], kSignWidth, kSignHeight},
           {x.selectorLeft, y.selectorTop[c], kSelectorWidth, kSelectorHeight}};
 }
+
+// What assistive technology reads out for each control: a name and a description. A row's
+// name carries its label, which changes with the count ("Стойност на ред 1 0 1").
+struct Accessible {
+  std::string_view name;
+  std::string_view description;
+};
+
+inline constexpr Accessible kCountListAccessible = {
+    "Брой променливи", "Изберете броя на променливите на функцията: 3, 4 или 5"};
+inline constexpr Accessible kFrameAccessible = {"Вид на нормалната форма", "Изберете ДНФ или КНФ"};
+inline constexpr std::array<Accessible, 2> kOptionAccessible = {{
+    {"ДНФ", "Дизюнктивна нормална форма"},
+    {"КНФ", "Конюнктивна нормална форма"},
+}};
+inline constexpr Accessible kClearAccessible = {
+    "Чисти", "Връща три променливи, ДНФ, всички стойности 0 и празно поле за резултата"};
+inline constexpr Accessible kResultAccessible = {
+    "Резултат", "Нормалната форма на функцията, по един терм на ред"};
+inline constexpr Accessible kSignAccessible = {"равно", "Знак между реда и стойността му"};
+inline constexpr std::string_view kLabelBoxNamePrefix = "Ред ";
+inline constexpr std::string_view kLabelBoxDescription =
+    "Стойностите на аргументите A, B, C, D, E в този ред на таблицата";
+inline constexpr std::string_view kSelectorNamePrefix = "Стойност на ред ";
+inline constexpr std::string_view kSelectorDescription =
+    "Стойност на функцията за този ред: 0 или 1; натиснете 0 или 1, или стрелка";
 
 // The assignment the tool answers, shown in the result box until the first report.
 inline constexpr std::array<std::string_view, 11> kAssignmentLines = {

@@ -41,6 +41,11 @@ void fillBackground(QWidget* widget, layout::Rgb rgb) {
   widget->setAutoFillBackground(true);
 }
 
+void describe(QWidget* widget, layout::Accessible accessible) {
+  widget->setAccessibleName(qtText(accessible.name));
+  widget->setAccessibleDescription(qtText(accessible.description));
+}
+
 QString indexedName(const char* group, int index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
 }
@@ -84,27 +89,29 @@ void MainWindow::createControls() {
 
   List2 = new SelectorList(this);
   List2->setObjectName(QStringLiteral("List2"));
+  describe(List2, layout::kCountListAccessible);
   for (const std::string_view item : kCountItems) {
     List2->addItem(qtText(item));
   }
   List2->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 
-  // The options cover most of the frame's top edge, so it draws neither border nor caption;
-  // the caption still names the group for assistive technology.
+  // The options cover most of the frame's top edge, so it draws neither border nor caption.
   Frame1 = new QFrame(this);
   Frame1->setObjectName(QStringLiteral("Frame1"));
-  Frame1->setAccessibleName(qtText(layout::kFrame1Caption));
+  describe(Frame1, layout::kFrameAccessible);
   fillBackground(Frame1, layout::kWindowColour);
   option1Group = new QButtonGroup(this);
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     Option1[i] = new QRadioButton(qtText(layout::kOption1[i].text), Frame1);
     Option1[i]->setObjectName(indexedName("Option1", static_cast<int>(i)));
+    describe(Option1[i], layout::kOptionAccessible[i]);
     fillBackground(Option1[i], layout::kOption1[i].colour);
     option1Group->addButton(Option1[i], static_cast<int>(i));
   }
 
   Command1[0] = new QPushButton(qtText(layout::kCommand1Text), this);
   Command1[0]->setObjectName(indexedName("Command1", 0));
+  describe(Command1[0], layout::kClearAccessible);
   // A palette colour turns into a gradient in some styles; a style sheet gives the plain colour.
   const QColor clear = qtColour(layout::kClearColour);
   Command1[0]->setStyleSheet(QStringLiteral("QPushButton { background-color: %1;"
@@ -120,12 +127,11 @@ void MainWindow::createControls() {
     Text2[i]->setObjectName(indexedName("Text2", row));
     Text2[i]->setReadOnly(true);
     Text2[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    // Until a count is chosen every box shows a three-variable label: the first eight the
-    // labels of their rows, the hidden rest the label of row 0.
-    Text2[i]->setText(qtText(rowLabel(0, row < rowLabelCount(0) ? row : 0)));
+    Text2[i]->setAccessibleDescription(qtText(layout::kLabelBoxDescription));
 
     Label1[i] = new ClickLabel(qtText(layout::kSignText), this);
     Label1[i]->setObjectName(indexedName("Label1", row));
+    describe(Label1[i], layout::kSignAccessible);
     Label1[i]->setAlignment(Qt::AlignCenter);
     fillBackground(Label1[i], layout::kSignColour);
 
@@ -136,6 +142,11 @@ void MainWindow::createControls() {
       List1[i]->addItem(qtText(item));
     }
     List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    List1[i]->setAccessibleDescription(qtText(layout::kSelectorDescription));
+
+    // Until a count is chosen every box shows a three-variable label: the first eight the
+    // labels of their rows, the hidden rest the label of row 0.
+    setRowLabel(row, rowLabel(0, row < rowLabelCount(0) ? row : 0));
 
     const bool shown = row <= lastRowFromLabelTable(0);
     Text2[i]->setVisible(shown);
@@ -146,10 +157,12 @@ void MainWindow::createControls() {
   Label1[kRowSlots] = new ClickLabel(this);
   Label1[kRowSlots]->setObjectName(indexedName("Label1", kRowSlots));
   Label1[kRowSlots]->setToolTip(qtText(layout::kEasterSquareTip));
+  Label1[kRowSlots]->setAccessibleName(qtText(layout::kEasterSquareTip));
   fillBackground(Label1[kRowSlots], layout::kWindowColour);
 
   Text1[0] = new QPlainTextEdit(this);
   Text1[0]->setObjectName(indexedName("Text1", 0));
+  describe(Text1[0], layout::kResultAccessible);
   Text1[0]->setReadOnly(true);
   // Read-only, yet the user can still reach the box with Tab, select and copy.
   Text1[0]->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
@@ -255,7 +268,7 @@ void MainWindow::List2_Click() {
   for (int row = 0; row <= lastRow; ++row) {
     const auto i = static_cast<std::size_t>(row);
     Text2[i]->show();
-    Text2[i]->setText(qtText(rowLabel(countIndex, row)));
+    setRowLabel(row, rowLabel(countIndex, row));
     Label1[i]->show();
     List1[i]->show();
   }
@@ -299,6 +312,13 @@ TruthTable MainWindow::tableFromControls() const {
     table.setSelectedItem(row, List1[static_cast<std::size_t>(row)]->selectedRow());
   }
   return table;
+}
+
+void MainWindow::setRowLabel(int row, std::string_view label) {
+  const auto i = static_cast<std::size_t>(row);
+  Text2[i]->setText(qtText(label));
+  Text2[i]->setAccessibleName(qtText(layout::kLabelBoxNamePrefix) + qtText(label));
+  List1[i]->setAccessibleName(qtText(layout::kSelectorNamePrefix) + qtText(label));
 }
 
 void MainWindow::selectOption(int index) {

@@ -46,6 +46,8 @@ class MainWindow : public QWidget {
 
   /// The truth table as the controls hold it now.
   TruthTable tableFromControls() const;
+  /// Writes `label` into row `row`'s label box and names the row's controls after it.
+  void setRowLabel(int row, std::string_view label);
   void selectOption(int index);
   void deselectOptions();
 

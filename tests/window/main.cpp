@@ -15,6 +15,8 @@ int main(int argc, char* argv[]) {
   const std::map<QString, std::function<std::unique_ptr<QObject>()>> suites = {
       {QStringLiteral("LayoutTest"), makeLayoutTest},
       {QStringLiteral("BehaviourTest"), makeBehaviourTest},
+      {QStringLiteral("AccessibilityTest"), makeAccessibilityTest},
+      {QStringLiteral("HighDpiTest"), makeHighDpiTest},
   };
   QStringList args = QCoreApplication::arguments();
   const QString wanted = args.size() > 1 && !args[1].startsWith('-') ? args.takeAt(1) : QString();
