@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("BehaviourTest"), makeBehaviourTest},
       {QStringLiteral("AccessibilityTest"), makeAccessibilityTest},
       {QStringLiteral("HighDpiTest"), makeHighDpiTest},
+      {QStringLiteral("ModelTest"), makeModelTest},
   };
   QStringList args = QCoreApplication::arguments();
   const QString wanted = args.size() > 1 && !args[1].startsWith('-') ? args.takeAt(1) : QString();

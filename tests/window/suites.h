@@ -8,3 +8,4 @@ std::unique_ptr<QObject> makeLayoutTest();
 std::unique_ptr<QObject> makeBehaviourTest();
 std::unique_ptr<QObject> makeAccessibilityTest();
 std::unique_ptr<QObject> makeHighDpiTest();
+std::unique_ptr<QObject> makeModelTest();
