@@ -7,6 +7,7 @@ nf_packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool xclip x11-utils imagemagick
+  dpkg-dev desktop-file-utils file
 )
 
 nf_missing_packages() {

@@ -2,6 +2,7 @@
 
 #include <QPainter>
 #include <QPainterPath>
+#include <QSet>
 #include <array>
 
 namespace nf {
@@ -61,22 +62,23 @@ void drawFilling(QPainter& p) {
   p.setBrush(kLettuce);
   p.drawPath(lettuce);
 
+  // Tomato first, so that the cheese drips hang over it.
+  p.setBrush(kTomato);
+  p.drawRoundedRect(QRectF(4, 18, 24, 2), 1, 1);
+
   QPainterPath cheese;
   cheese.addRect(QRectF(3.5, 16, 25, 2));
   cheese.moveTo(8, 18);
   cheese.lineTo(11, 18);
-  cheese.lineTo(9.5, 20.5);
+  cheese.lineTo(9.5, 20);
   cheese.moveTo(19, 18);
   cheese.lineTo(22, 18);
-  cheese.lineTo(20.5, 20);
+  cheese.lineTo(20.5, 19.5);
   p.setBrush(kCheese);
   p.drawPath(cheese);
 
-  p.setBrush(kTomato);
-  p.drawRoundedRect(QRectF(4, 18.5, 24, 2), 1, 1);
-
   p.setBrush(kPatty);
-  p.drawRoundedRect(QRectF(3, 20.5, 26, 4), 2, 2);
+  p.drawRoundedRect(QRectF(3, 20, 26, 4.5), 2, 2);
 }
 
 }  // namespace
@@ -93,9 +95,24 @@ QImage drawHamburger(int size) {
   return image;
 }
 
+QImage drawHamburgerIndexed(int size) {
+  const QImage image = drawHamburger(size).convertToFormat(QImage::Format_ARGB32);
+  QSet<QRgb> colours;
+  for (int y = 0; y < image.height(); ++y) {
+    for (int x = 0; x < image.width(); ++x) {
+      colours.insert(image.pixel(x, y));
+    }
+  }
+  if (colours.size() > 256) {
+    return image.convertToFormat(QImage::Format_Indexed8);
+  }
+  return image.convertToFormat(QImage::Format_Indexed8, QList<QRgb>(colours.begin(), colours.end()),
+                               Qt::ThresholdDither);
+}
+
 QIcon hamburgerIcon() {
   QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(drawHamburger(32).convertToFormat(QImage::Format_Indexed8)));
+  icon.addPixmap(QPixmap::fromImage(drawHamburgerIndexed(32)));
   for (const int size : {16, 48, 64, 128, 256}) {
     icon.addPixmap(QPixmap::fromImage(drawHamburger(size)));
   }

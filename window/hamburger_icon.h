@@ -9,6 +9,10 @@ namespace nf {
 /// at `size` x `size` pixels; the design is laid out on a 32 x 32 grid and scales with it.
 QImage drawHamburger(int size);
 
+/// The picture in at most 256 colours, as the classic 32 x 32 icon is kept. The palette is
+/// made of the picture's own colours, so nothing is dithered while they fit.
+QImage drawHamburgerIndexed(int size);
+
 /// The window icon: the 32 x 32 picture in 256 colours, plus larger sizes for dense screens.
 QIcon hamburgerIcon();
 

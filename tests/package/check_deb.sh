@@ -1,0 +1,149 @@
+#!/usr/bin/env bash
+# Builds the .deb from this build tree in a scratch folder and checks what a classroom machine
+# gets from it: exactly the program, its menu entry and its icons, and the packages it needs.
+# Usage: check_deb.sh CPACK CPackConfig.cmake
+set -euo pipefail
+
+cpack=$1
+config=$2
+icon_sizes=(32 48 64 128 256)
+
+for tool in dpkg-deb dpkg-query objdump desktop-file-validate file convert; do
+  if ! command -v "$tool" >/dev/null; then
+    echo "FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
+    exit 1
+  fi
+done
+
+work=$(mktemp -d)
+trap 'rm -rf "$work"' EXIT
+failures=0
+fail() {
+  echo "FAIL: $*" >&2
+  failures=$((failures + 1))
+}
+
+if ! "$cpack" --config "$config" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1; then
+  cat "$work/cpack.log" >&2
+  echo "FAIL: cpack could not build the package" >&2
+  exit 1
+fi
+shopt -s nullglob
+debs=("$work"/out/*.deb)
+if [ "${#debs[@]}" -ne 1 ]; then
+  cat "$work/cpack.log" >&2
+  echo "FAIL: expected one .deb from cpack, found ${#debs[@]}" >&2
+  exit 1
+fi
+deb=${debs[0]}
+echo "package: $(basename "$deb")"
+
+# --- Files: exactly these, nothing more (no build helpers, no test programs).
+expected=(usr/bin/normal-forms usr/share/applications/normal-forms.desktop)
+for size in "${icon_sizes[@]}"; do
+  expected+=("usr/share/icons/hicolor/${size}x${size}/apps/normal-forms.png")
+done
+dpkg-deb -c "$deb" >"$work/contents"
+awk '$1 ~ /^-/ { sub(/^\.\//, "", $6); print $6 }' "$work/contents" | sort >"$work/files"
+printf '%s\n' "${expected[@]}" | sort >"$work/expected"
+if ! diff -u "$work/expected" "$work/files" >"$work/files.diff"; then
+  fail "the package's files are not the expected ones (- missing, + unexpected):"
+  cat "$work/files.diff" >&2
+fi
+if ! grep -Eq '^-rwxr-xr-x .* \./usr/bin/normal-forms$' "$work/contents"; then
+  fail "usr/bin/normal-forms is not an executable file for everyone"
+fi
+
+# --- Control fields.
+field() { dpkg-deb -f "$deb" "$1"; }
+[ "$(field Package)" = normal-forms ] || fail "Package is '$(field Package)', not normal-forms"
+[ "$(field Section)" = education ] || fail "Section is '$(field Section)', not education"
+arch=$(dpkg --print-architecture)
+[ "$(field Architecture)" = "$arch" ] || fail "Architecture is '$(field Architecture)', not $arch"
+[ -n "$(field Maintainer)" ] || fail "no Maintainer"
+depends=$(field Depends)
+echo "Depends: $depends"
+# The package names in Depends, alternatives included, without versions.
+tr ',|' '\n' <<<"$depends" | sed -E 's/^ +//; s/[ (:].*$//' | sed '/^$/d' | sort -u >"$work/depends"
+depends_on() { grep -Fqx "$1" "$work/depends"; }
+grep -Eqx 'libqt6widgets6(t64)?' "$work/depends" ||
+  fail "Depends names no Qt 6 widgets library package"
+depends_on 'fonts-liberation2' || fail "Depends lacks fonts-liberation2"
+
+# Every shared library the packaged program loads must come from a package in Depends: read the
+# program's own ELF header and ask dpkg which installed package ships each library.
+dpkg-deb -x "$deb" "$work/root"
+objdump -p "$work/root/usr/bin/normal-forms" | awk '$1 == "NEEDED" { print $2 }' >"$work/needed"
+[ -s "$work/needed" ] || fail "objdump found no shared libraries in usr/bin/normal-forms"
+if objdump -p "$work/root/usr/bin/normal-forms" | grep -Eq '^ *(RPATH|RUNPATH) '; then
+  fail "usr/bin/normal-forms carries a library search path of its own"
+fi
+while read -r soname; do
+  owners=$({ dpkg-query -S "*/$soname" 2>/dev/null || true; } | sed -E 's/: .*$//' |
+    tr ',' '\n' | sed -E 's/^ +//; s/:.*$//' | sort -u)
+  if [ -z "$owners" ]; then
+    fail "no installed package ships $soname"
+    continue
+  fi
+  found=0
+  for owner in $owners; do
+    if depends_on "$owner"; then found=1; fi
+  done
+  [ "$found" -eq 1 ] ||
+    fail "$soname comes from $(echo "$owners" | tr '\n' ' ')but Depends has none of them"
+done <"$work/needed"
+
+# --- Desktop entry: valid, and it starts the packaged program with the packaged icon.
+desktop="$work/root/usr/share/applications/normal-forms.desktop"
+if [ -f "$desktop" ]; then
+  if ! desktop-file-validate "$desktop" >"$work/validate" 2>&1 || [ -s "$work/validate" ]; then
+    fail "desktop-file-validate rejects or warns about the desktop file:"
+    cat "$work/validate" >&2
+  fi
+  key() { sed -n "s/^$1=//p" "$desktop"; }
+  exec_cmd=$(key Exec | awk '{ print $1 }')
+  if [ -z "$exec_cmd" ] || [ ! -f "$work/root/usr/bin/$exec_cmd" ] ||
+    [ ! -x "$work/root/usr/bin/$exec_cmd" ]; then
+    fail "Exec=$(key Exec) does not start a program of the package"
+  fi
+  icon=$(key Icon)
+  for size in "${icon_sizes[@]}"; do
+    [ -f "$work/root/usr/share/icons/hicolor/${size}x${size}/apps/$icon.png" ] ||
+      fail "Icon=$icon has no ${size}x${size} picture in the package"
+  done
+  [ "$(key Terminal)" = false ] || fail "Terminal is not false"
+  grep -qx 'Categories=.*Education;.*' "$desktop" || fail "Categories lacks Education"
+fi
+
+# --- Icons: PNGs of their folder's size (32 px in 256 colours, the others with alpha), and the
+# same picture at every size: each one, shrunk to 8 x 8, is close to the 256 px one shrunk alike.
+big="$work/root/usr/share/icons/hicolor/256x256/apps/normal-forms.png"
+for size in "${icon_sizes[@]}"; do
+  png="$work/root/usr/share/icons/hicolor/${size}x${size}/apps/normal-forms.png"
+  [ -f "$png" ] || continue
+  kind=$(file -b "$png")
+  case "$kind" in
+    "PNG image data, $size x $size, "*) ;;
+    *) fail "the ${size}x${size} icon is: $kind" ;;
+  esac
+  if [ "$size" -eq 32 ]; then
+    [[ "$kind" == *"8-bit colormap"* ]] || fail "the 32x32 icon is not in 256 colours: $kind"
+  else
+    [[ "$kind" == *RGBA* ]] || fail "the ${size}x${size} icon has no alpha: $kind"
+  fi
+  opaque=$(convert "$png" -alpha extract -format '%[fx:mean]' info:)
+  awk -v v="$opaque" 'BEGIN { exit !(v > 0.3 && v < 0.8) }' ||
+    fail "the ${size}x${size} icon covers $opaque of its square (an empty or a filled square?)"
+  if [ -f "$big" ]; then
+    distance=$(convert "$png" -filter box -resize 8x8 \( "$big" -filter box -resize 8x8 \) \
+      -metric RMSE -compare -format '%[distortion]' info:)
+    awk -v d="$distance" 'BEGIN { exit !(d < 0.05) }' ||
+      fail "the ${size}x${size} icon differs from the 256x256 one (RMSE $distance at 8 x 8)"
+  fi
+done
+
+if [ "$failures" -ne 0 ]; then
+  echo "$failures check(s) failed" >&2
+  exit 1
+fi
+echo "all package checks passed"
