@@ -38,7 +38,9 @@ bool isCountIndex(int countIndex) {
   return countIndex >= 0 && countIndex < static_cast<int>(kCountItems.size());
 }
 
-bool isSlot(int row) { return row >= 0 && row < kRowSlots; }
+bool isSlot(int row) {
+  return row >= 0 && row < kRowSlots;
+}
 
 }  // namespace
 
@@ -53,9 +55,13 @@ int numericValue(std::string_view text) {
   return value;
 }
 
-bool isTrueValue(std::string_view valueText) { return numericValue(valueText) == 1; }
+bool isTrueValue(std::string_view valueText) {
+  return numericValue(valueText) == 1;
+}
 
-int variableCount(int countIndex) { return isCountIndex(countIndex) ? countIndex + 3 : 0; }
+int variableCount(int countIndex) {
+  return isCountIndex(countIndex) ? countIndex + 3 : 0;
+}
 
 int lastRowFromCountItem(std::string_view countItem) {
   switch (numericValue(countItem) - 3) {
@@ -83,7 +89,9 @@ int rowLabelCount(int countIndex) {
   }
 }
 
-int lastRowFromLabelTable(int countIndex) { return rowLabelCount(countIndex) - 1; }
+int lastRowFromLabelTable(int countIndex) {
+  return rowLabelCount(countIndex) - 1;
+}
 
 std::string_view rowLabel(int countIndex, int row) {
   if (row < 0 || row >= rowLabelCount(countIndex)) {
@@ -102,7 +110,9 @@ void TruthTable::setCountIndex(int countIndex) {
   }
 }
 
-int TruthTable::lastRow() const { return lastRowFromLabelTable(countIndex_); }
+int TruthTable::lastRow() const {
+  return lastRowFromLabelTable(countIndex_);
+}
 
 int TruthTable::selectedItem(int row) const {
   return isSlot(row) ? selected_[static_cast<std::size_t>(row)] : -1;
@@ -119,8 +129,12 @@ std::string_view TruthTable::value(int row) const {
   return item < 0 ? std::string_view{} : kValueItems[static_cast<std::size_t>(item)];
 }
 
-bool TruthTable::isTrue(int row) const { return isTrueValue(value(row)); }
+bool TruthTable::isTrue(int row) const {
+  return isTrueValue(value(row));
+}
 
-void TruthTable::resetValues() { selected_ = filledWith(0); }
+void TruthTable::resetValues() {
+  selected_ = filledWith(0);
+}
 
 }  // namespace nf
