@@ -7,6 +7,7 @@ int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   // One look on every desktop: the colours and sizes of the window are fixed.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
+  QApplication::setFont(nf::MainWindow::programFont());
   nf::MainWindow window;
   window.show();
   return QApplication::exec();

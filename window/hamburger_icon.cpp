@@ -113,7 +113,7 @@ QImage drawHamburgerIndexed(int size) {
 QIcon hamburgerIcon() {
   QIcon icon;
   icon.addPixmap(QPixmap::fromImage(drawHamburgerIndexed(32)));
-  for (const int size : {16, 48, 64, 128, 256}) {
+  for (const int size : {16, 48, 64}) {
     icon.addPixmap(QPixmap::fromImage(drawHamburger(size)));
   }
   return icon;

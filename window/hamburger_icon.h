@@ -13,7 +13,8 @@ QImage drawHamburger(int size);
 /// made of the picture's own colours, so nothing is dithered while they fit.
 QImage drawHamburgerIndexed(int size);
 
-/// The window icon: the 32 x 32 picture in 256 colours, plus larger sizes for dense screens.
+/// The window icon: the 32 x 32 picture in 256 colours, plus 16, 48 and 64 pixels for small
+/// and dense screens. Menus take the larger sizes from the installed icon theme.
 QIcon hamburgerIcon();
 
 }  // namespace nf

@@ -65,9 +65,7 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(qtText(layout::kTitle));
   setWindowIcon(hamburgerIcon());
   setFixedSize(toPixels(layout::kClientWidth), toPixels(layout::kClientHeight));
-  QFont windowFont(qtText(layout::kFontFamily));
-  windowFont.setPointSizeF(layout::kWindowFontPoints);
-  setFont(windowFont);
+  setFont(programFont());
   fillBackground(this, layout::kWindowColour);
 
   createControls();
@@ -77,6 +75,12 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   Form_Load();
   List1[0]->setFocus();
+}
+
+QFont MainWindow::programFont() {
+  QFont font(qtText(layout::kFontFamily));
+  font.setPointSizeF(layout::kWindowFontPoints);
+  return font;
 }
 
 void MainWindow::createControls() {

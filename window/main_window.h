@@ -27,6 +27,10 @@ class MainWindow : public QWidget {
  public:
   explicit MainWindow(QWidget* parent = nullptr);
 
+  /// Font of the window and of every control without one of its own. Made the application's
+  /// font before the window is built, so that no control loads the platform's default first.
+  static QFont programFont();
+
  private:
   void createControls();
   void placeControls();

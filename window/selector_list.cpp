@@ -1,6 +1,7 @@
 #include "selector_list.h"
 
 #include <QKeyEvent>
+#include <QScrollBar>
 
 namespace nf {
 
@@ -17,7 +18,9 @@ int SelectorList::selectedRow() const {
 
 void SelectorList::selectRow(int row) {
   setCurrentRow(row);
-  if (QListWidgetItem* shown = item(row)) {
+  // Scrolling by items, the scroll bar's value is the row at the top.
+  QListWidgetItem* shown = item(row);
+  if (shown != nullptr && verticalScrollBar()->value() != row) {
     scrollToItem(shown, QAbstractItemView::PositionAtTop);
   }
 }
