@@ -7,6 +7,9 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
+#include <QStyle>
+#include <QStyleFactory>
 
 #include "click_label.h"
 #include "core/report.h"
@@ -70,8 +73,11 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   createControls();
   placeControls();
-  setTabOrder();
   connectHandlers();
+  createRows(lastRowFromLabelTable(0), RowStart::Unselected);
+  for (int row = 0; row <= lastRowFromLabelTable(0); ++row) {
+    setRowShown(row, true);
+  }
 
   Form_Load();
   List1[0]->setFocus();
@@ -116,47 +122,12 @@ void MainWindow::createControls() {
   Command1[0] = new QPushButton(qtText(layout::kCommand1Text), this);
   Command1[0]->setObjectName(indexedName("Command1", 0));
   describe(Command1[0], layout::kClearAccessible);
-  // A palette colour turns into a gradient in some styles; a style sheet gives the plain colour.
-  const QColor clear = qtColour(layout::kClearColour);
-  Command1[0]->setStyleSheet(QStringLiteral("QPushButton { background-color: %1;"
-                                            " border: 1px solid %2; }"
-                                            "QPushButton:focus { border: 1px dotted black; }")
-                                 .arg(clear.name(), clear.darker(160).name()));
-
-  QFont valueFont = font();
-  valueFont.setPointSizeF(layout::kValueFontPoints);
-  for (int row = 0; row < kRowSlots; ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    Text2[i] = new QLineEdit(this);
-    Text2[i]->setObjectName(indexedName("Text2", row));
-    Text2[i]->setReadOnly(true);
-    Text2[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    Text2[i]->setAccessibleDescription(qtText(layout::kLabelBoxDescription));
-
-    Label1[i] = new ClickLabel(qtText(layout::kSignText), this);
-    Label1[i]->setObjectName(indexedName("Label1", row));
-    describe(Label1[i], layout::kSignAccessible);
-    Label1[i]->setAlignment(Qt::AlignCenter);
-    fillBackground(Label1[i], layout::kSignColour);
-
-    List1[i] = new SelectorList(this);
-    List1[i]->setObjectName(indexedName("List1", row));
-    List1[i]->setFont(valueFont);
-    for (const std::string_view item : kValueItems) {
-      List1[i]->addItem(qtText(item));
-    }
-    List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    List1[i]->setAccessibleDescription(qtText(layout::kSelectorDescription));
-
-    // Until a count is chosen every box shows a three-variable label: the first eight the
-    // labels of their rows, the hidden rest the label of row 0.
-    setRowLabel(row, rowLabel(0, row < rowLabelCount(0) ? row : 0));
-
-    const bool shown = row <= lastRowFromLabelTable(0);
-    Text2[i]->setVisible(shown);
-    Label1[i]->setVisible(shown);
-    List1[i]->setVisible(shown);
-  }
+  // The window's style shades a button's colour into a gradient; the classic bevelled style
+  // fills the face with the plain colour.
+  flatButtonStyle = QStyleFactory::create(QStringLiteral("Windows"));
+  flatButtonStyle->setParent(this);
+  Command1[0]->setStyle(flatButtonStyle);
+  fillBackground(Command1[0], layout::kClearColour);
 
   Label1[kRowSlots] = new ClickLabel(this);
   Label1[kRowSlots]->setObjectName(indexedName("Label1", kRowSlots));
@@ -186,15 +157,70 @@ void MainWindow::placeControls() {
     place(Option1[i], layout::kOption1[i].place);
   }
   place(Command1[0], layout::kCommand1);
-  for (int row = 0; row < kRowSlots; ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    const layout::RowPlaces places = layout::rowPlaces(row);
-    place(Text2[i], places.labelBox);
-    place(Label1[i], places.sign);
-    place(List1[i], places.selector);
-  }
   place(Label1[kRowSlots], layout::kEasterSquare);
   place(Text1[0], layout::kText1);
+}
+
+void MainWindow::createRows(int lastRow, RowStart start) {
+  if (lastRow < createdRows) {
+    return;
+  }
+  QFont valueFont = font();
+  valueFont.setPointSizeF(layout::kValueFontPoints);
+  for (int row = createdRows; row <= lastRow; ++row) {
+    createRow(row, valueFont, start);
+  }
+  createdRows = lastRow + 1;
+  setTabOrder();
+}
+
+void MainWindow::createRow(int row, const QFont& valueFont, RowStart start) {
+  const auto i = static_cast<std::size_t>(row);
+  const layout::RowPlaces places = layout::rowPlaces(row);
+
+  Text2[i] = new QLineEdit(this);
+  Text2[i]->setObjectName(indexedName("Text2", row));
+  Text2[i]->setReadOnly(true);
+  Text2[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+  Text2[i]->setAccessibleDescription(qtText(layout::kLabelBoxDescription));
+  place(Text2[i], places.labelBox);
+
+  Label1[i] = new ClickLabel(qtText(layout::kSignText), this);
+  Label1[i]->setObjectName(indexedName("Label1", row));
+  describe(Label1[i], layout::kSignAccessible);
+  Label1[i]->setAlignment(Qt::AlignCenter);
+  fillBackground(Label1[i], layout::kSignColour);
+  place(Label1[i], places.sign);
+  connect(Label1[i], &ClickLabel::clicked, this, [this, row] { Label1_Click(row); });
+
+  List1[i] = new SelectorList(this);
+  List1[i]->setObjectName(indexedName("List1", row));
+  List1[i]->setFont(valueFont);
+  for (const std::string_view item : kValueItems) {
+    List1[i]->addItem(qtText(item));
+  }
+  List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+  List1[i]->setAccessibleDescription(qtText(layout::kSelectorDescription));
+  place(List1[i], places.selector);
+  if (start == RowStart::Reset) {
+    // Never shown, never changed: the row holds what the last reset left, and its creation
+    // is not a change to report.
+    const QSignalBlocker quiet(List1[i]);
+    List1[i]->selectRow(0);
+  }
+  connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, row] { List1_Click(row); });
+
+  // Until a count is chosen every box shows a three-variable label: the first eight the
+  // labels of their rows, the others the label of row 0.
+  setRowLabel(row, rowLabel(0, row < rowLabelCount(0) ? row : 0));
+  setRowShown(row, false);
+}
+
+void MainWindow::setRowShown(int row, bool shown) {
+  const auto i = static_cast<std::size_t>(row);
+  Text2[i]->setVisible(shown);
+  Label1[i]->setVisible(shown);
+  List1[i]->setVisible(shown);
 }
 
 void MainWindow::setTabOrder() {
@@ -202,7 +228,9 @@ void MainWindow::setTabOrder() {
   const auto add = [&order](auto& group, int from, int to) {
     const int step = from <= to ? 1 : -1;
     for (int i = from; i != to + step; i += step) {
-      order.push_back(group[static_cast<std::size_t>(i)]);
+      if (QWidget* control = group[static_cast<std::size_t>(i)]) {
+        order.push_back(control);
+      }
     }
   };
   add(List1, 0, 7);
@@ -222,14 +250,7 @@ void MainWindow::setTabOrder() {
 }
 
 void MainWindow::connectHandlers() {
-  for (int row = 0; row < kRowSlots; ++row) {
-    connect(List1[static_cast<std::size_t>(row)], &QListWidget::itemSelectionChanged, this,
-            [this, row] { List1_Click(row); });
-  }
-  for (int index = 0; index <= kRowSlots; ++index) {
-    connect(Label1[static_cast<std::size_t>(index)], &ClickLabel::clicked, this,
-            [this, index] { Label1_Click(index); });
-  }
+  connect(Label1[kRowSlots], &ClickLabel::clicked, this, [this] { Label1_Click(kRowSlots); });
   connect(List2, &QListWidget::itemSelectionChanged, this, &MainWindow::List2_Click);
   // An option notifies when it becomes selected; losing the selection notifies nothing.
   connect(option1Group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
@@ -264,17 +285,13 @@ void MainWindow::List2_Click() {
     return;
   }
   const int lastRow = lastRowFromCountItem(List2->item(countIndex)->text().toStdString());
-  for (std::size_t i = 0; i < kRowSlots; ++i) {
-    Text2[i]->hide();
-    Label1[i]->hide();
-    List1[i]->hide();
+  createRows(lastRow, RowStart::Reset);
+  for (int row = 0; row < createdRows; ++row) {
+    setRowShown(row, false);
   }
   for (int row = 0; row <= lastRow; ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    Text2[i]->show();
+    setRowShown(row, true);
     setRowLabel(row, rowLabel(countIndex, row));
-    Label1[i]->show();
-    List1[i]->show();
   }
   UpdateResult();
 }
@@ -294,7 +311,7 @@ void MainWindow::Label1_Click(int /*Index*/) {}
 
 void MainWindow::ResetInputs() {
   deselectOptions();
-  for (std::size_t i = 0; i < kRowSlots; ++i) {
+  for (std::size_t i = 0; i < static_cast<std::size_t>(createdRows); ++i) {
     List1[i]->selectRow(0);
     Text2[i]->setReadOnly(true);
   }
@@ -313,7 +330,8 @@ TruthTable MainWindow::tableFromControls() const {
   TruthTable table;
   table.setCountIndex(List2->selectedRow());
   for (int row = 0; row < kRowSlots; ++row) {
-    table.setSelectedItem(row, List1[static_cast<std::size_t>(row)]->selectedRow());
+    const SelectorList* selector = List1[static_cast<std::size_t>(row)];
+    table.setSelectedItem(row, selector != nullptr ? selector->selectedRow() : 0);
   }
   return table;
 }

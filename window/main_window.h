@@ -12,6 +12,7 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
+class QStyle;
 
 namespace nf {
 
@@ -21,6 +22,8 @@ class SelectorList;
 /// The program's one window. Its controls hold the whole state: the count in `List2`, the
 /// form in `Option1`, the row values in `List1`, the row labels in `Text2` and the report in
 /// `Text1`. Every control is also found by its object name, "List1_7" for `List1(7)`.
+/// The controls of rows 8 to 31 are made the first time a count shows them; until then their
+/// rows hold "0", as the load leaves every row, which is all the report needs of them.
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -32,8 +35,15 @@ class MainWindow : public QWidget {
   static QFont programFont();
 
  private:
+  /// How a row's value selector starts: before the load nothing is selected; a row made later
+  /// starts at "0", as the load and every reset leave it.
+  enum class RowStart { Unselected, Reset };
+
   void createControls();
   void placeControls();
+  /// Makes the controls of every row up to `lastRow` that does not have them yet.
+  void createRows(int lastRow, RowStart start);
+  void createRow(int row, const QFont& valueFont, RowStart start);
   void setTabOrder();
   void connectHandlers();
 
@@ -52,6 +62,7 @@ class MainWindow : public QWidget {
   TruthTable tableFromControls() const;
   /// Writes `label` into row `row`'s label box and names the row's controls after it.
   void setRowLabel(int row, std::string_view label);
+  void setRowShown(int row, bool shown);
   void selectOption(int index);
   void deselectOptions();
 
@@ -61,9 +72,11 @@ class MainWindow : public QWidget {
   std::array<QRadioButton*, 2> Option1{};
   QButtonGroup* option1Group = nullptr;
   std::array<QPushButton*, 1> Command1{};
+  QStyle* flatButtonStyle = nullptr;
   std::array<QLineEdit*, kRowSlots> Text2{};
   std::array<ClickLabel*, kRowSlots + 1> Label1{};  // the signs, then the square
   std::array<SelectorList*, kRowSlots> List1{};
+  int createdRows = 0;  // rows 0 .. createdRows - 1 have their controls
   std::array<QPlainTextEdit*, 1> Text1{};
 };
 

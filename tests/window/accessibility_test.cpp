@@ -48,6 +48,7 @@ class AccessibilityTest : public QObject {
   }
   void everyControlHasABulgarianNameAndDescription() {
     QFETCH(QString, name);
+    driver_->chooseCountByClick(2);
     QWidget* widget = driver_->control(name);
     QVERIFY2(isBulgarian(accessibleText(widget, QAccessible::Name)), qPrintable(name));
     QVERIFY2(isBulgarian(accessibleText(widget, QAccessible::Description)), qPrintable(name));

@@ -169,7 +169,7 @@ QString divergence(const WindowDriver& driver, const UserModel& model) {
         .arg(driver.shownRows().size())
         .arg(model.shownRows());
   }
-  for (int row = 0; row < 32; ++row) {
+  for (int row = 0; row < 32 && driver.hasRow(row); ++row) {
     if (row < model.shownRows() && driver.labelBox(row)->text() != model.label(row)) {
       return QStringLiteral("row %1 labelled %2").arg(row).arg(driver.labelBox(row)->text());
     }

@@ -86,6 +86,10 @@ QWidget* WindowDriver::control(const QString& name) const {
   return findControl<QWidget>(*window_, name);
 }
 
+bool WindowDriver::hasRow(int row) const {
+  return window_->findChild<QListWidget*>(indexed("List1", row)) != nullptr;
+}
+
 void WindowDriver::scrollUntilShown(QListWidget* list, int row) {
   QScrollBar* bar = list->verticalScrollBar();
   for (int tries = 0; tries < 8 && !itemShown(list, row); ++tries) {
@@ -156,7 +160,7 @@ int WindowDriver::selectedRow(const QListWidget* list) {
 
 QList<int> WindowDriver::shownRows() const {
   QList<int> rows;
-  for (int row = 0; row < 32; ++row) {
+  for (int row = 0; row < 32 && hasRow(row); ++row) {
     const bool label = labelBox(row)->isVisible();
     const bool signShown = sign(row)->isVisible();
     const bool value = selector(row)->isVisible();

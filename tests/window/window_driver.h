@@ -33,6 +33,9 @@ class WindowDriver {
   QListWidget* selector(int row) const;
   QPlainTextEdit* resultBox() const;
   QWidget* control(const QString& name) const;
+  /// Whether row `row` has its controls: the window makes rows 8 to 31 when a count first
+  /// shows them, and a row that never showed is none of the user's business.
+  bool hasRow(int row) const;
 
   /// Picks the count item `index` ("3", "4", "5") by scrolling the list with its scroll bar
   /// until the item shows, then clicking it.
