@@ -5,31 +5,18 @@
 
 namespace {
 
-nf::TruthTable allTrueFiveVariables() {
+void BM_ReportAllTrue(benchmark::State& state, nf::Form form) {
   nf::TruthTable table;
   table.setCountIndex(2);
   for (int row = 0; row < nf::kRowSlots; ++row) {
     table.setSelectedItem(row, 1);
   }
-  return table;
-}
-
-void BM_WriteDnfAllTrue(benchmark::State& state) {
-  const nf::TruthTable table = allTrueFiveVariables();
   for (auto _ : state) {
-    auto report = nf::WriteDnf(table);
+    auto report = nf::writeReport(form, table);
     benchmark::DoNotOptimize(report);
   }
 }
-BENCHMARK(BM_WriteDnfAllTrue);
-
-void BM_WriteKnfAllTrue(benchmark::State& state) {
-  const nf::TruthTable table = allTrueFiveVariables();
-  for (auto _ : state) {
-    auto report = nf::WriteKnf(table);
-    benchmark::DoNotOptimize(report);
-  }
-}
-BENCHMARK(BM_WriteKnfAllTrue);
+BENCHMARK_CAPTURE(BM_ReportAllTrue, WriteDnf, nf::Form::Dnf);
+BENCHMARK_CAPTURE(BM_ReportAllTrue, WriteKnf, nf::Form::Knf);
 
 }  // namespace

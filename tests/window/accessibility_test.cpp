@@ -13,6 +13,7 @@
 #include "main_window.h"
 #include "suites.h"
 #include "window_driver.h"
+#include "window_test_case.h"
 
 namespace {
 
@@ -32,12 +33,10 @@ void press(Qt::Key key, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
 
 }  // namespace
 
-class AccessibilityTest : public QObject {
+class AccessibilityTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<WindowDriver>(); }
-  void cleanup() { driver_.reset(); }
 
   void everyControlHasABulgarianNameAndDescription_data() {
     QTest::addColumn<QString>("name");
@@ -48,80 +47,77 @@ class AccessibilityTest : public QObject {
   }
   void everyControlHasABulgarianNameAndDescription() {
     QFETCH(QString, name);
-    driver_->chooseCountByClick(2);
-    QWidget* widget = driver_->control(name);
+    driver().chooseCountByClick(2);
+    QWidget* widget = driver().control(name);
     QVERIFY2(isBulgarian(accessibleText(widget, QAccessible::Name)), qPrintable(name));
     QVERIFY2(isBulgarian(accessibleText(widget, QAccessible::Description)), qPrintable(name));
   }
 
   void rowControlsAreNamedAfterTheirRow() {
-    QCOMPARE(accessibleText(driver_->selector(5), QAccessible::Name),
+    QCOMPARE(accessibleText(driver().selector(5), QAccessible::Name),
              QStringLiteral("Стойност на ред 1 0 1"));
-    QCOMPARE(accessibleText(driver_->labelBox(5), QAccessible::Name), QStringLiteral("Ред 1 0 1"));
-    driver_->chooseCountByClick(2);
-    QCOMPARE(accessibleText(driver_->selector(5), QAccessible::Name),
+    QCOMPARE(accessibleText(driver().labelBox(5), QAccessible::Name), QStringLiteral("Ред 1 0 1"));
+    driver().chooseCountByClick(2);
+    QCOMPARE(accessibleText(driver().selector(5), QAccessible::Name),
              QStringLiteral("Стойност на ред 0 0 1 0 1"));
-    QCOMPARE(accessibleText(driver_->selector(26), QAccessible::Name),
+    QCOMPARE(accessibleText(driver().selector(26), QAccessible::Name),
              QStringLiteral("Стойност на ред 1 1 0 1 0"));
   }
 
   void squareIsNamedByItsTip() {
-    QCOMPARE(accessibleText(driver_->sign(32), QAccessible::Name),
+    QCOMPARE(accessibleText(driver().sign(32), QAccessible::Name),
              QStringLiteral("Великденски заяк"));
   }
 
   void wholeSessionWithoutAMouse() {
-    QCOMPARE(QApplication::focusWidget(), driver_->selector(0));
+    QCOMPARE(QApplication::focusWidget(), driver().selector(0));
     press(Qt::Key_1);  // row 0 before any choice: the box keeps the assignment
-    QCOMPARE(WindowDriver::selectedRow(driver_->selector(0)), 1);
+    QCOMPARE(WindowDriver::selectedRow(driver().selector(0)), 1);
 
     // Tab to the count list: rows 1-7, the result box and the eight label boxes lie between.
     for (int i = 0; i < 17; ++i) {
       press(Qt::Key_Tab);
     }
-    QCOMPARE(QApplication::focusWidget(), driver_->countList());
-    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), -1);
+    QCOMPARE(QApplication::focusWidget(), driver().countList());
+    QCOMPARE(WindowDriver::selectedRow(driver().countList()), -1);
     press(Qt::Key_4);
-    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), 1);
-    QVERIFY(driver_->option(0)->isChecked());
-    QCOMPARE(driver_->resultLines().at(2), QStringLiteral("(!A ^ !B ^ !C ^ !D)"));
+    QCOMPARE(WindowDriver::selectedRow(driver().countList()), 1);
+    QVERIFY(driver().option(0)->isChecked());
+    QCOMPARE(driver().resultLines().at(2), QStringLiteral("(!A ^ !B ^ !C ^ !D)"));
 
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), driver_->option(0));
+    QCOMPARE(QApplication::focusWidget(), driver().option(0));
     press(Qt::Key_Right);
-    QVERIFY(driver_->option(1)->isChecked());
-    QCOMPARE(driver_->resultLines().at(2), QStringLiteral("(!A v !B v !C v !D)"));
+    QVERIFY(driver().option(1)->isChecked());
+    QCOMPARE(driver().resultLines().at(2), QStringLiteral("(!A v !B v !C v !D)"));
 
     // Back to row 0 through the wrap-around, then down the selector with the arrows.
     press(Qt::Key_Tab);
     press(Qt::Key_Tab);
-    QCOMPARE(QApplication::focusWidget(), driver_->selector(0));
+    QCOMPARE(QApplication::focusWidget(), driver().selector(0));
     press(Qt::Key_Up);
-    QCOMPARE(WindowDriver::selectedRow(driver_->selector(0)), 0);
-    QCOMPARE(driver_->resultLines().size(), 3);
+    QCOMPARE(WindowDriver::selectedRow(driver().selector(0)), 0);
+    QCOMPARE(driver().resultLines().size(), 3);
     press(Qt::Key_Down);
-    QCOMPARE(driver_->resultLines().size(), 4);
+    QCOMPARE(driver().resultLines().size(), 4);
 
     // Clear from the keyboard.
     press(Qt::Key_Tab, Qt::ShiftModifier);
     press(Qt::Key_Space);
-    QCOMPARE(QApplication::focusWidget(), driver_->clearButton());
-    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), 0);
-    QVERIFY(driver_->option(0)->isChecked());
-    QCOMPARE(WindowDriver::selectedRow(driver_->selector(0)), 0);
-    QVERIFY(driver_->resultBox()->toPlainText().isEmpty());
+    QCOMPARE(QApplication::focusWidget(), driver().clearButton());
+    QCOMPARE(WindowDriver::selectedRow(driver().countList()), 0);
+    QVERIFY(driver().option(0)->isChecked());
+    QCOMPARE(WindowDriver::selectedRow(driver().selector(0)), 0);
+    QVERIFY(driver().resultBox()->toPlainText().isEmpty());
   }
 
   void resultCanBeSelectedAndCopiedFromTheKeyboard() {
-    driver_->chooseCountByClick(0);
-    QPlainTextEdit* box = driver_->resultBox();
+    driver().chooseCountByClick(0);
+    QPlainTextEdit* box = driver().resultBox();
     box->setFocus(Qt::TabFocusReason);
     press(Qt::Key_A, Qt::ControlModifier);
     QCOMPARE(box->textCursor().selectedText().size(), box->toPlainText().size());
   }
-
- private:
-  std::unique_ptr<WindowDriver> driver_;
 };
 
 std::unique_ptr<QObject> makeAccessibilityTest() {

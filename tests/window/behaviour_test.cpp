@@ -17,6 +17,7 @@
 #include "main_window.h"
 #include "suites.h"
 #include "window_driver.h"
+#include "window_test_case.h"
 
 namespace {
 
@@ -50,22 +51,20 @@ QString binaryLabel(int row, int digits) {
 
 }  // namespace
 
-class BehaviourTest : public QObject {
+class BehaviourTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<WindowDriver>(); }
-  void cleanup() { driver_.reset(); }
 
   void changingAValueBeforeAnyChoiceKeepsTheAssignment() {
-    driver_->setValueByKeys(3, 1);
-    QCOMPARE(WindowDriver::selectedRow(driver_->selector(3)), 1);
+    driver().setValueByKeys(3, 1);
+    QCOMPARE(WindowDriver::selectedRow(driver().selector(3)), 1);
     Expected expected;
     expected.values[3] = 1;
     checkValues(expected);
-    QCOMPARE(driver_->resultLines().first(), kAssignmentStart.first());
-    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), -1);
-    QVERIFY(!driver_->option(0)->isChecked() && !driver_->option(1)->isChecked());
+    QCOMPARE(driver().resultLines().first(), kAssignmentStart.first());
+    QCOMPARE(WindowDriver::selectedRow(driver().countList()), -1);
+    QVERIFY(!driver().option(0)->isChecked() && !driver().option(1)->isChecked());
   }
 
   void choosingACountFirstSelectsDnf_data() {
@@ -81,12 +80,12 @@ class BehaviourTest : public QObject {
   void choosingACountFirstSelectsDnf() {
     QFETCH(int, countIndex);
     QFETCH(bool, byKeys);
-    byKeys ? driver_->chooseCountByKeys(countIndex) : driver_->chooseCountByClick(countIndex);
+    byKeys ? driver().chooseCountByKeys(countIndex) : driver().chooseCountByClick(countIndex);
     Expected expected;
     expected.countIndex = countIndex;
     expected.form = 0;
     checkState(expected);
-    QCOMPARE(driver_->resultLines().size(), 3);  // the two header lines alone
+    QCOMPARE(driver().resultLines().size(), 3);  // the two header lines alone
   }
 
   void choosingAFormFirstSelectsThreeVariables_data() {
@@ -96,61 +95,61 @@ class BehaviourTest : public QObject {
   }
   void choosingAFormFirstSelectsThreeVariables() {
     QFETCH(int, form);
-    driver_->chooseForm(form);
+    driver().chooseForm(form);
     Expected expected;
     expected.countIndex = 0;
     expected.form = form;
     checkState(expected);
-    QCOMPARE(driver_->resultLines().front(),
+    QCOMPARE(driver().resultLines().front(),
              form == 0 ? QStringLiteral("Дизюнктивната нормална форма е представена като")
                        : QStringLiteral("Конюнктивната нормална форма е представена като"));
   }
 
   void everyChangeRewritesTheReport() {
     Expected expected;
-    driver_->chooseCountByClick(1);
+    driver().chooseCountByClick(1);
     expected.countIndex = 1;
     expected.form = 0;
     for (const int row : {9, 0, 15}) {
-      driver_->setValueByClick(row, 1);
+      driver().setValueByClick(row, 1);
       expected.values[static_cast<std::size_t>(row)] = 1;
       checkState(expected);
     }
-    driver_->chooseForm(1);
+    driver().chooseForm(1);
     expected.form = 1;
     checkState(expected);
-    driver_->setValueByKeys(0, 0);
+    driver().setValueByKeys(0, 0);
     expected.values[0] = 0;
     checkState(expected);
-    driver_->chooseCountByKeys(0);
+    driver().chooseCountByKeys(0);
     expected.countIndex = 0;
     checkState(expected);
-    driver_->chooseForm(0);
+    driver().chooseForm(0);
     expected.form = 0;
     checkState(expected);
   }
 
   void hiddenRowsKeepTheirValuesAndStayOutOfTheReport() {
     Expected expected;
-    driver_->chooseCountByClick(2);
-    driver_->setValueByClick(20, 1);
-    driver_->setValueByClick(2, 1);
+    driver().chooseCountByClick(2);
+    driver().setValueByClick(20, 1);
+    driver().setValueByClick(2, 1);
     expected.countIndex = 2;
     expected.form = 0;
     expected.values[20] = 1;
     expected.values[2] = 1;
     checkState(expected);
 
-    driver_->chooseCountByClick(0);
+    driver().chooseCountByClick(0);
     expected.countIndex = 0;
     checkState(expected);
-    QVERIFY(!driver_->selector(20)->isVisible());
-    QCOMPARE(driver_->resultLines().size(), 4);
+    QVERIFY(!driver().selector(20)->isVisible());
+    QCOMPARE(driver().resultLines().size(), 4);
 
-    driver_->chooseCountByClick(2);
+    driver().chooseCountByClick(2);
     expected.countIndex = 2;
     checkState(expected);
-    QCOMPARE(driver_->labelBox(20)->text(), QStringLiteral("1 0 1 0 0"));
+    QCOMPARE(driver().labelBox(20)->text(), QStringLiteral("1 0 1 0 0"));
   }
 
   void clearRestoresTheStart_data() {
@@ -161,43 +160,43 @@ class BehaviourTest : public QObject {
   void clearRestoresTheStart() {
     QFETCH(bool, afterEdits);
     if (afterEdits) {
-      driver_->chooseForm(1);
-      driver_->chooseCountByClick(2);
+      driver().chooseForm(1);
+      driver().chooseCountByClick(2);
       for (const int row : {1, 17, 31}) {
-        driver_->setValueByClick(row, 1);
+        driver().setValueByClick(row, 1);
       }
     }
-    driver_->clickClear();
+    driver().clickClear();
     Expected expected;
     expected.countIndex = 0;
     expected.form = 0;
     checkRowsAndChoices(expected);
     checkValues(expected);
-    QCOMPARE(driver_->resultBox()->toPlainText(), QString());
+    QCOMPARE(driver().resultBox()->toPlainText(), QString());
     // A one-item selector must show the item it holds, or a click would pick a stale one.
     for (int row = 0; row < 8; ++row) {
-      QListWidget* list = driver_->selector(row);
+      QListWidget* list = driver().selector(row);
       QCOMPARE(list->indexAt(QPoint(1, 1)).row(), 0);
     }
     // The next change writes a report again.
-    driver_->setValueByClick(6, 1);
+    driver().setValueByClick(6, 1);
     expected.values[6] = 1;
     checkState(expected);
   }
 
   void clicksOnSignsAndTheSquareChangeNothing() {
-    driver_->chooseCountByClick(1);
-    driver_->setValueByClick(5, 1);
-    const QString before = driver_->resultBox()->toPlainText();
+    driver().chooseCountByClick(1);
+    driver().setValueByClick(5, 1);
+    const QString before = driver().resultBox()->toPlainText();
     for (const int index : {0, 7, 15, 32}) {
-      driver_->clickSign(index);
+      driver().clickSign(index);
     }
     Expected expected;
     expected.countIndex = 1;
     expected.form = 0;
     expected.values[5] = 1;
     checkState(expected);
-    QCOMPARE(driver_->resultBox()->toPlainText(), before);
+    QCOMPARE(driver().resultBox()->toPlainText(), before);
   }
 
   void selectorsCannotBeEmptied_data() {
@@ -207,8 +206,8 @@ class BehaviourTest : public QObject {
   }
   void selectorsCannotBeEmptied() {
     QFETCH(bool, countList);
-    driver_->chooseCountByClick(0);
-    QListWidget* list = countList ? driver_->countList() : driver_->selector(2);
+    driver().chooseCountByClick(0);
+    QListWidget* list = countList ? driver().countList() : driver().selector(2);
     const QPoint shown = list->visualRect(list->indexAt(QPoint(1, 1))).center();
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, shown);
     QCOMPARE(WindowDriver::selectedRow(list), 0);
@@ -217,17 +216,17 @@ class BehaviourTest : public QObject {
   }
 
   void focusAloneDoesNotChooseACount() {
-    QListWidget* list = driver_->countList();
+    QListWidget* list = driver().countList();
     list->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(driver_->option(1), Qt::Key_Tab, Qt::ShiftModifier);
+    QTest::keyClick(driver().option(1), Qt::Key_Tab, Qt::ShiftModifier);
     QCOMPARE(WindowDriver::selectedRow(list), -1);
-    QVERIFY(!driver_->option(0)->isChecked());
-    QCOMPARE(driver_->resultLines().first(), kAssignmentStart.first());
+    QVERIFY(!driver().option(0)->isChecked());
+    QCOMPARE(driver().resultLines().first(), kAssignmentStart.first());
   }
 
   void typingADigitSelectsThatValue() {
-    driver_->chooseCountByClick(0);
-    QListWidget* list = driver_->selector(4);
+    driver().chooseCountByClick(0);
+    QListWidget* list = driver().selector(4);
     list->setFocus(Qt::TabFocusReason);
     QTest::keyClick(list, Qt::Key_1);
     Expected expected;
@@ -241,23 +240,23 @@ class BehaviourTest : public QObject {
   }
 
   void readOnlyBoxesIgnoreTyping() {
-    driver_->chooseCountByClick(0);
-    const QString report = driver_->resultBox()->toPlainText();
-    QTest::keyClicks(driver_->resultBox(), QStringLiteral("abc"));
-    QTest::keyClick(driver_->resultBox(), Qt::Key_Delete);
-    QTest::keyClicks(driver_->labelBox(2), QStringLiteral("1"));
-    QTest::keyClick(driver_->labelBox(2), Qt::Key_Backspace);
-    QCOMPARE(driver_->resultBox()->toPlainText(), report);
-    QCOMPARE(driver_->labelBox(2)->text(), QStringLiteral("0 1 0"));
+    driver().chooseCountByClick(0);
+    const QString report = driver().resultBox()->toPlainText();
+    QTest::keyClicks(driver().resultBox(), QStringLiteral("abc"));
+    QTest::keyClick(driver().resultBox(), Qt::Key_Delete);
+    QTest::keyClicks(driver().labelBox(2), QStringLiteral("1"));
+    QTest::keyClick(driver().labelBox(2), Qt::Key_Backspace);
+    QCOMPARE(driver().resultBox()->toPlainText(), report);
+    QCOMPARE(driver().labelBox(2)->text(), QStringLiteral("0 1 0"));
   }
 
   void valueClickUpdatesTheBoxWithinAMillisecond() {
-    driver_->chooseCountByClick(2);
+    driver().chooseCountByClick(2);
     for (int row = 0; row < 31; ++row) {
-      driver_->setValueByClick(row, 1);
+      driver().setValueByClick(row, 1);
     }
-    QListWidget* last = driver_->selector(31);
-    driver_->setValueByKeys(31, 0);
+    QListWidget* last = driver().selector(31);
+    driver().setValueByKeys(31, 0);
     int value = 0;
     const auto press = [&] {
       QTest::keyClick(last, value == 0 ? Qt::Key_Down : Qt::Key_Up);
@@ -281,7 +280,7 @@ class BehaviourTest : public QObject {
     expected.form = 0;
     expected.values.fill(1);
     expected.values[31] = value;
-    QCOMPARE(driver_->resultLines(), expected.report());
+    QCOMPARE(driver().resultLines(), expected.report());
     const auto middle = nanoseconds.begin() + std::ssize(nanoseconds) / 2;
     std::nth_element(nanoseconds.begin(), middle, nanoseconds.end());
     qInfo("median time from key press to rewritten report: %lld us", *middle / 1000);
@@ -292,30 +291,28 @@ class BehaviourTest : public QObject {
 
  private:
   void checkRowsAndChoices(const Expected& expected) {
-    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), expected.countIndex);
-    QCOMPARE(driver_->option(0)->isChecked(), expected.form == 0);
-    QCOMPARE(driver_->option(1)->isChecked(), expected.form == 1);
+    QCOMPARE(WindowDriver::selectedRow(driver().countList()), expected.countIndex);
+    QCOMPARE(driver().option(0)->isChecked(), expected.form == 0);
+    QCOMPARE(driver().option(1)->isChecked(), expected.form == 1);
     QList<int> rows(expected.rows());
     std::iota(rows.begin(), rows.end(), 0);
-    QCOMPARE(driver_->shownRows(), rows);
+    QCOMPARE(driver().shownRows(), rows);
     for (int row = 0; row < expected.rows(); ++row) {
-      QCOMPARE(driver_->labelBox(row)->text(), binaryLabel(row, expected.countIndex + 3));
-      QVERIFY(driver_->labelBox(row)->isReadOnly());
+      QCOMPARE(driver().labelBox(row)->text(), binaryLabel(row, expected.countIndex + 3));
+      QVERIFY(driver().labelBox(row)->isReadOnly());
     }
   }
   void checkValues(const Expected& expected) {
-    for (int row = 0; row < 32 && driver_->hasRow(row); ++row) {
-      QCOMPARE(WindowDriver::selectedRow(driver_->selector(row)),
+    for (int row = 0; row < 32 && driver().hasRow(row); ++row) {
+      QCOMPARE(WindowDriver::selectedRow(driver().selector(row)),
                expected.values[static_cast<std::size_t>(row)]);
     }
   }
   void checkState(const Expected& expected) {
     checkRowsAndChoices(expected);
     checkValues(expected);
-    QCOMPARE(driver_->resultLines(), expected.report());
+    QCOMPARE(driver().resultLines(), expected.report());
   }
-
-  std::unique_ptr<WindowDriver> driver_;
 };
 
 std::unique_ptr<QObject> makeBehaviourTest() {

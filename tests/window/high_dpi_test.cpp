@@ -6,6 +6,7 @@
 #include "main_window.h"
 #include "suites.h"
 #include "window_driver.h"
+#include "window_test_case.h"
 
 namespace {
 
@@ -29,18 +30,16 @@ QRect doubled(int left, int top, int width, int height) {
 
 }  // namespace
 
-class HighDpiTest : public QObject {
+class HighDpiTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<WindowDriver>(); }
-  void cleanup() { driver_.reset(); }
 
   void runsAtScaleTwo() {
     if (qgetenv("QT_SCALE_FACTOR") != "2") {
       QSKIP("run with QT_SCALE_FACTOR=2");
     }
-    QCOMPARE(driver_->window().devicePixelRatio(), 2.0);
+    QCOMPARE(driver().window().devicePixelRatio(), 2.0);
   }
 
   // Coloured controls found in the device pixels of the window, where the layout doubled puts
@@ -55,23 +54,20 @@ class HighDpiTest : public QObject {
   void colouredControlsCoverTwiceTheirArea() {
     QFETCH(QRect, expected);
     QFETCH(QColor, colour);
-    if (driver_->window().devicePixelRatio() != 2.0) {
+    if (driver().window().devicePixelRatio() != 2.0) {
       QSKIP("run with QT_SCALE_FACTOR=2");
     }
-    driver_->chooseCountByClick(1);
-    const QImage image = driver_->window().grab().toImage();
+    driver().chooseCountByClick(1);
+    const QImage image = driver().window().grab().toImage();
     QCOMPARE(image.size(), QSize(970, 954));
     QCOMPARE(boundsOf(image, colour, expected.adjusted(-1, -1, 1, 1)), expected);
   }
 
   void iconHasARealLargeSize() {
-    const QIcon icon = driver_->window().windowIcon();
+    const QIcon icon = driver().window().windowIcon();
     QVERIFY(icon.availableSizes().contains(QSize(64, 64)));
     QCOMPARE(icon.pixmap(QSize(32, 32), 2.0).size(), QSize(64, 64));
   }
-
- private:
-  std::unique_ptr<WindowDriver> driver_;
 };
 
 std::unique_ptr<QObject> makeHighDpiTest() {

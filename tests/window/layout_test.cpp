@@ -12,6 +12,7 @@
 #include "main_window.h"
 #include "suites.h"
 #include "window_driver.h"
+#include "window_test_case.h"
 
 namespace {
 
@@ -53,15 +54,13 @@ QColor backgroundOf(QWidget* widget, QPoint where) {
 
 }  // namespace
 
-class LayoutTest : public QObject {
+class LayoutTest : public WindowTestCase {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<WindowDriver>(); }
-  void cleanup() { driver_.reset(); }
 
   void windowSizeTitleAndIcon() {
-    nf::MainWindow& window = driver_->window();
+    nf::MainWindow& window = driver().window();
     QCOMPARE(window.size(), QSize(485, 477));
     QCOMPARE(window.minimumSize(), window.maximumSize());
     QVERIFY(window.windowTitle().startsWith(QStringLiteral("www.example.org ")));
@@ -81,7 +80,7 @@ class LayoutTest : public QObject {
   void fixedControlsStandWhereTheLayoutPutsThem() {
     QFETCH(QString, name);
     QFETCH(QRect, expected);
-    QCOMPARE(driver_->control(name)->geometry(), expected);
+    QCOMPARE(driver().control(name)->geometry(), expected);
   }
 
   void gridRowsStandOnTheirLines_data() {
@@ -92,16 +91,16 @@ class LayoutTest : public QObject {
   }
   void gridRowsStandOnTheirLines() {
     QFETCH(int, row);
-    driver_->chooseCountByClick(2);
+    driver().chooseCountByClick(2);
     const int line = row % 16;
     const bool right = row >= 16;
     const int labelLeft = right ? 4320 : 960;
     const int signLeft = right ? 5280 : 1920;
     const int selectorLeft = right ? 5880 : 2520;
-    QCOMPARE(driver_->labelBox(row)->geometry(), rectOf(labelLeft, kGrid[line][0], 1000, 315));
-    QCOMPARE(driver_->sign(row)->geometry(),
+    QCOMPARE(driver().labelBox(row)->geometry(), rectOf(labelLeft, kGrid[line][0], 1000, 315));
+    QCOMPARE(driver().sign(row)->geometry(),
              rectOf(signLeft, kGrid[line][right ? 2 : 1], 615, 255));
-    QCOMPARE(driver_->selector(row)->geometry(),
+    QCOMPARE(driver().selector(row)->geometry(),
              rectOf(selectorLeft, kGrid[line][right ? 4 : 3], 735, 285));
   }
 
@@ -125,69 +124,69 @@ class LayoutTest : public QObject {
     QFETCH(QString, name);
     QFETCH(QPoint, where);
     QFETCH(QColor, expected);
-    QCOMPARE(backgroundOf(driver_->control(name), where), expected);
+    QCOMPARE(backgroundOf(driver().control(name), where), expected);
   }
 
   void windowBackgroundIsLavender() {
-    QCOMPARE(backgroundOf(&driver_->window(), QPoint(400, 200)), QColor(192, 192, 255));
+    QCOMPARE(backgroundOf(&driver().window(), QPoint(400, 200)), QColor(192, 192, 255));
   }
 
   void captionsAndItems() {
-    QCOMPARE(qobject_cast<QLabel*>(driver_->control("Label2_0"))->text(), QStringLiteral("Брой"));
-    QCOMPARE(qobject_cast<QLabel*>(driver_->control("Label2_1"))->text(), QStringLiteral("Вид:"));
-    QCOMPARE(driver_->option(0)->text(), QStringLiteral("ДНФ"));
-    QCOMPARE(driver_->option(1)->text(), QStringLiteral("КНФ"));
-    QVERIFY(driver_->option(0)->x() < driver_->option(1)->x());
-    QCOMPARE(driver_->clearButton()->text(), QStringLiteral("Чисти"));
-    QCOMPARE(driver_->sign(32)->toolTip(), QStringLiteral("Великденски заяк"));
-    QVERIFY(driver_->sign(32)->text().isEmpty());
-    driver_->chooseCountByClick(2);
+    QCOMPARE(qobject_cast<QLabel*>(driver().control("Label2_0"))->text(), QStringLiteral("Брой"));
+    QCOMPARE(qobject_cast<QLabel*>(driver().control("Label2_1"))->text(), QStringLiteral("Вид:"));
+    QCOMPARE(driver().option(0)->text(), QStringLiteral("ДНФ"));
+    QCOMPARE(driver().option(1)->text(), QStringLiteral("КНФ"));
+    QVERIFY(driver().option(0)->x() < driver().option(1)->x());
+    QCOMPARE(driver().clearButton()->text(), QStringLiteral("Чисти"));
+    QCOMPARE(driver().sign(32)->toolTip(), QStringLiteral("Великденски заяк"));
+    QVERIFY(driver().sign(32)->text().isEmpty());
+    driver().chooseCountByClick(2);
     const QStringList counts = {"3", "4", "5"};
-    QCOMPARE(driver_->countList()->count(), 3);
+    QCOMPARE(driver().countList()->count(), 3);
     for (int i = 0; i < 3; ++i) {
-      QCOMPARE(driver_->countList()->item(i)->text(), counts[i]);
+      QCOMPARE(driver().countList()->item(i)->text(), counts[i]);
     }
     for (int row = 0; row < 32; ++row) {
-      QCOMPARE(driver_->sign(row)->text(), QStringLiteral(" = "));
-      QCOMPARE(driver_->selector(row)->count(), 2);
-      QCOMPARE(driver_->selector(row)->item(0)->text(), QStringLiteral("0"));
-      QCOMPARE(driver_->selector(row)->item(1)->text(), QStringLiteral("1"));
+      QCOMPARE(driver().sign(row)->text(), QStringLiteral(" = "));
+      QCOMPARE(driver().selector(row)->count(), 2);
+      QCOMPARE(driver().selector(row)->item(0)->text(), QStringLiteral("0"));
+      QCOMPARE(driver().selector(row)->item(1)->text(), QStringLiteral("1"));
     }
   }
 
   void fonts() {
-    const QFont windowFont = driver_->window().font();
+    const QFont windowFont = driver().window().font();
     QCOMPARE(windowFont.family(), QStringLiteral("Times New Roman"));
     QCOMPARE(windowFont.pointSizeF(), 12.0);
     QCOMPARE(windowFont.weight(), QFont::Normal);
-    QCOMPARE(driver_->resultBox()->font().pointSizeF(), 12.0);
-    QCOMPARE(driver_->labelBox(3)->font().pointSizeF(), 12.0);
-    driver_->chooseCountByClick(2);
+    QCOMPARE(driver().resultBox()->font().pointSizeF(), 12.0);
+    QCOMPARE(driver().labelBox(3)->font().pointSizeF(), 12.0);
+    driver().chooseCountByClick(2);
     for (int row = 0; row < 32; ++row) {
-      QCOMPARE(driver_->selector(row)->font().family(), QStringLiteral("Times New Roman"));
-      QCOMPARE(driver_->selector(row)->font().pointSizeF(), 9.75);
+      QCOMPARE(driver().selector(row)->font().family(), QStringLiteral("Times New Roman"));
+      QCOMPARE(driver().selector(row)->font().pointSizeF(), 9.75);
     }
   }
 
   void startState() {
-    QCOMPARE(WindowDriver::selectedRow(driver_->countList()), -1);
-    QVERIFY(!driver_->option(0)->isChecked());
-    QVERIFY(!driver_->option(1)->isChecked());
-    QCOMPARE(driver_->shownRows(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
+    QCOMPARE(WindowDriver::selectedRow(driver().countList()), -1);
+    QVERIFY(!driver().option(0)->isChecked());
+    QVERIFY(!driver().option(1)->isChecked());
+    QCOMPARE(driver().shownRows(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
     const QStringList labels = {"0 0 0", "0 0 1", "0 1 0", "0 1 1",
                                 "1 0 0", "1 0 1", "1 1 0", "1 1 1"};
-    for (int row = 0; row < 32 && driver_->hasRow(row); ++row) {
-      QCOMPARE(driver_->labelBox(row)->text(), row < 8 ? labels[row] : QStringLiteral("0 0 0"));
-      QVERIFY(driver_->labelBox(row)->isReadOnly());
-      QCOMPARE(WindowDriver::selectedRow(driver_->selector(row)), 0);
+    for (int row = 0; row < 32 && driver().hasRow(row); ++row) {
+      QCOMPARE(driver().labelBox(row)->text(), row < 8 ? labels[row] : QStringLiteral("0 0 0"));
+      QVERIFY(driver().labelBox(row)->isReadOnly());
+      QCOMPARE(WindowDriver::selectedRow(driver().selector(row)), 0);
     }
-    QVERIFY(driver_->resultBox()->isReadOnly());
-    QCOMPARE(driver_->resultBox()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
-    QCOMPARE(QApplication::focusWidget(), driver_->selector(0));
+    QVERIFY(driver().resultBox()->isReadOnly());
+    QCOMPARE(driver().resultBox()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
+    QCOMPARE(QApplication::focusWidget(), driver().selector(0));
   }
 
   void resultBoxHoldsTheAssignment() {
-    const QStringList lines = driver_->resultLines();
+    const QStringList lines = driver().resultLines();
     QCOMPARE(lines.size(), 12);  // eleven lines, each ended by a line break
     QCOMPARE(lines.front(),
              QStringLiteral(
@@ -227,9 +226,9 @@ class LayoutTest : public QObject {
     QFETCH(int, countIndex);
     QFETCH(int, form);
     QFETCH(QStringList, expected);
-    driver_->chooseCountByClick(countIndex);
-    driver_->chooseForm(form);
-    driver_->selector(0)->setFocus();
+    driver().chooseCountByClick(countIndex);
+    driver().chooseForm(form);
+    driver().selector(0)->setFocus();
     QStringList visited = {QApplication::focusWidget()->objectName()};
     for (qsizetype step = 1; step < expected.size(); ++step) {
       QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
@@ -239,17 +238,14 @@ class LayoutTest : public QObject {
   }
 
   void arrowKeysMoveBetweenTheOptions() {
-    driver_->chooseForm(0);
-    driver_->option(0)->setFocus(Qt::TabFocusReason);
-    QTest::keyClick(driver_->option(0), Qt::Key_Right);
-    QVERIFY(driver_->option(1)->isChecked());
-    QVERIFY(!driver_->option(0)->isChecked());
-    QTest::keyClick(driver_->option(1), Qt::Key_Left);
-    QVERIFY(driver_->option(0)->isChecked());
+    driver().chooseForm(0);
+    driver().option(0)->setFocus(Qt::TabFocusReason);
+    QTest::keyClick(driver().option(0), Qt::Key_Right);
+    QVERIFY(driver().option(1)->isChecked());
+    QVERIFY(!driver().option(0)->isChecked());
+    QTest::keyClick(driver().option(1), Qt::Key_Left);
+    QVERIFY(driver().option(0)->isChecked());
   }
-
- private:
-  std::unique_ptr<WindowDriver> driver_;
 };
 
 std::unique_ptr<QObject> makeLayoutTest() {
