@@ -41,6 +41,11 @@ void SelectorList::keyPressEvent(QKeyEvent* event) {
 
 QItemSelectionModel::SelectionFlags SelectorList::selectionCommand(const QModelIndex& index,
                                                                    const QEvent* event) const {
+  // A press or drag that ends beside every item (the strip below the last one, or outside the
+  // list) would clear the selection; it leaves it as it is.
+  if (!index.isValid()) {
+    return QItemSelectionModel::NoUpdate;
+  }
   QItemSelectionModel::SelectionFlags command = QListWidget::selectionCommand(index, event);
   if (command.testAnyFlags(QItemSelectionModel::Deselect | QItemSelectionModel::Toggle)) {
     return QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows;

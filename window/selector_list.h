@@ -5,7 +5,8 @@
 namespace nf {
 
 /// A single-selection list that the user can move to another item but never empty:
-/// Ctrl+click and Ctrl+Space on the selected item keep it selected. Only the program clears it.
+/// Ctrl+click and Ctrl+Space on the selected item, and clicks or drags beside the items, keep
+/// the selection. Only the program clears it.
 /// Typing an item's text ("0", "1", "4") selects that item at once.
 class SelectorList : public QListWidget {
   Q_OBJECT

@@ -215,6 +215,30 @@ class BehaviourTest : public WindowTestCase {
     QCOMPARE(WindowDriver::selectedRow(list), 0);
   }
 
+  // Under the last item a list has a strip with no item in it. A press there, or a drag from
+  // an item out of the list, must leave the selection alone.
+  void pressesBesideTheItemsKeepTheSelection_data() { selectorsCannotBeEmptied_data(); }
+  void pressesBesideTheItemsKeepTheSelection() {
+    QFETCH(bool, countList);
+    driver().chooseCountByClick(0);
+    QListWidget* list = countList ? driver().countList() : driver().selector(2);
+    const int last = list->count() - 1;
+    countList ? driver().chooseCountByClick(last) : driver().setValueByClick(2, last);
+    const QRect lastItem = list->visualItemRect(list->item(last));
+    const QPoint below(lastItem.center().x(), lastItem.bottom() + 1);
+    QVERIFY(list->viewport()->rect().contains(below));
+    QVERIFY(!list->indexAt(below).isValid());
+
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, below);
+    QCOMPARE(WindowDriver::selectedRow(list), last);
+
+    const QPoint outside(lastItem.center().x(), list->viewport()->height() + 30);
+    QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, lastItem.center());
+    QTest::mouseMove(list->viewport(), outside);
+    QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, outside);
+    QCOMPARE(WindowDriver::selectedRow(list), last);
+  }
+
   void focusAloneDoesNotChooseACount() {
     QListWidget* list = driver().countList();
     list->setFocus(Qt::TabFocusReason);
