@@ -1,0 +1,325 @@
+#include "monkey_input.h"
+
+#include <QWidget>
+#include <array>
+
+#include "layout.h"
+
+namespace {
+
+// Keys a user may press anywhere: editing keys and their Ctrl and Shift chords (the paste,
+// cut, undo and delete ones above all, aimed at the read-only boxes), list and text navigation,
+// the keys that press buttons, and a few that open or close menus.
+// clang-format off
+constexpr std::array kKeys = {
+    "Delete", "BackSpace", "ctrl+v", "ctrl+x", "shift+Insert", "shift+Delete", "ctrl+Insert",
+    "ctrl+a", "ctrl+c", "ctrl+z", "ctrl+y", "ctrl+shift+z", "ctrl+k", "ctrl+d", "ctrl+h",
+    "ctrl+u", "ctrl+w", "ctrl+BackSpace", "ctrl+Delete", "Home", "End", "Prior", "Next",
+    "ctrl+Home", "ctrl+End", "shift+Home", "shift+End", "shift+Prior", "shift+Next", "Up",
+    "Down", "Left", "Right", "shift+Up", "shift+Down", "ctrl+Up", "ctrl+Down", "ctrl+space",
+    "ctrl+shift+space", "space", "shift+space", "Return", "KP_Enter", "Escape", "Insert",
+    "Menu", "F2", "alt+Down", "ctrl+Tab", "KP_0", "KP_1", "0", "1", "3", "4", "5", "ctrl+0",
+    "ctrl+1", "alt+1", "shift+1",
+};
+
+// Keys that move or toggle a list's selection.
+constexpr std::array kListKeys = {
+    "Up", "Down", "Home", "End", "Prior", "Next", "space", "ctrl+space", "ctrl+Up",
+    "ctrl+Down", "shift+Down", "0", "1", "4",
+};
+// clang-format on
+
+// Characters typed into whatever has the focus, with their key names: digits that name items,
+// letters, blanks and the signs that appear in the report.
+struct Typed {
+  char character;
+  const char* keysym;
+};
+constexpr std::array<Typed, 22> kTyped = {{
+    {'0', "0"},     {'1', "1"},      {'0', "0"},           {'1', "1"},         {'3', "3"},
+    {'4', "4"},     {'5', "5"},      {'a', "a"},           {'b', "b"},         {'c', "c"},
+    {'x', "x"},     {'y', "y"},      {'z', "z"},           {'A', "A"},         {'Z', "Z"},
+    {' ', "space"}, {'!', "exclam"}, {'^', "asciicircum"}, {'(', "parenleft"}, {')', "parenright"},
+    {'v', "v"},     {'-', "minus"},
+}};
+
+QStringList moveTo(QPoint at) {
+  return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
+}
+
+// Presses and releases `button` `times` times. xdotool's own "click" waits about 0.1 s per
+// click; this is as fast as the X server takes it, and a double click still counts as one.
+QStringList clicks(const QString& button, int times) {
+  QStringList commands;
+  for (int i = 0; i < times; ++i) {
+    commands << QStringLiteral("mousedown") << button << QStringLiteral("mouseup") << button;
+  }
+  return commands;
+}
+
+QStringList keys(const QStringList& names) {
+  return QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")} +
+         names;
+}
+
+QString buttonName(const QString& button) {
+  if (button == QLatin1String("1")) {
+    return QStringLiteral("left");
+  }
+  return button == QLatin1String("2") ? QStringLiteral("middle") : QStringLiteral("right");
+}
+
+// A place of the window's layout in pixels, rounded as the window rounds it.
+QRect pixels(nf::layout::Twips twips) {
+  const auto px = [](int value) {
+    return (value + nf::layout::kTwipsPerPixel / 2) / nf::layout::kTwipsPerPixel;
+  };
+  return {px(twips.left), px(twips.top), px(twips.width), px(twips.height)};
+}
+
+QString where(const QString& name, QPoint at) {
+  return QStringLiteral("%1 at (%2, %3)").arg(name).arg(at.x()).arg(at.y());
+}
+
+}  // namespace
+
+InputGenerator::InputGenerator(std::mt19937_64& random, const QWidget& window)
+    : random_(random), window_(window), area_(window.mapToGlobal(QPoint(0, 0)), window.size()) {
+  const QPoint origin = area_.topLeft();
+  const auto add = [this, &window](const QString& name, int weight) {
+    const auto* control = window.findChild<const QWidget*>(name);
+    if (control == nullptr) {
+      qFatal("the window has no control named %s", qPrintable(name));
+    }
+    targets_.push_back({name, QRect(control->mapToGlobal(QPoint(0, 0)), control->size()), weight});
+    totalWeight_ += weight;
+  };
+  // Every row slot is a target, shown, hidden or not made yet: a click where a hidden row
+  // would be must land on the window's background and change nothing.
+  const auto addRow = [this, origin](const char* group, int row, nf::layout::Twips place,
+                                     int weight) {
+    targets_.push_back({QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(row),
+                        pixels(place).translated(origin), weight});
+    totalWeight_ += weight;
+  };
+  for (int row = 0; row < 32; ++row) {
+    const nf::layout::RowPlaces places = nf::layout::rowPlaces(row);
+    addRow("List1", row, places.selector, 12);
+    addRow("Text2", row, places.labelBox, 4);
+    addRow("Label1", row, places.sign, 2);
+  }
+  add(QStringLiteral("List2"), 60);
+  add(QStringLiteral("Option1_0"), 30);
+  add(QStringLiteral("Option1_1"), 30);
+  add(QStringLiteral("Command1_0"), 12);
+  add(QStringLiteral("Text1_0"), 40);
+  add(QStringLiteral("Label1_32"), 8);
+  add(QStringLiteral("Label2_0"), 4);
+  add(QStringLiteral("Label2_1"), 4);
+  add(QStringLiteral("Frame1"), 4);
+}
+
+int InputGenerator::pick(int low, int high) {
+  return std::uniform_int_distribution<int>(low, high)(random_);
+}
+
+const InputGenerator::Target& InputGenerator::target(const QString& name) const {
+  for (const Target& candidate : targets_) {
+    if (candidate.name == name) {
+      return candidate;
+    }
+  }
+  qFatal("no target named %s", qPrintable(name));
+}
+
+const InputGenerator::Target& InputGenerator::pickTarget() {
+  int left = pick(0, totalWeight_ - 1);
+  for (const Target& candidate : targets_) {
+    if (left < candidate.weight) {
+      return candidate;
+    }
+    left -= candidate.weight;
+  }
+  return targets_.back();
+}
+
+const InputGenerator::Target& InputGenerator::pickList() {
+  if (chance(25)) {
+    return target(QStringLiteral("List2"));
+  }
+  std::vector<const Target*> selectors;
+  const bool shownOnly = chance(80);
+  for (const Target& candidate : targets_) {
+    if (!candidate.name.startsWith(QLatin1String("List1_"))) {
+      continue;
+    }
+    const auto* control = window_.findChild<const QWidget*>(candidate.name);
+    if (!shownOnly || (control != nullptr && control->isVisible())) {
+      selectors.push_back(&candidate);
+    }
+  }
+  return *pickFrom(selectors);
+}
+
+QPoint InputGenerator::pointIn(const QRect& place) {
+  return {pick(place.left(), place.right()), pick(place.top(), place.bottom())};
+}
+
+InputGenerator::Spot InputGenerator::pickSpot() {
+  // Gaps, captions and hidden rows get their share through the points anywhere.
+  if (chance(75)) {
+    const Target& aimed = pickTarget();
+    return {aimed.name, pointIn(aimed.place)};
+  }
+  return {QStringLiteral("window"), pointIn(area_)};
+}
+
+MonkeyInput InputGenerator::next() {
+  const int roll = pick(1, 100);
+  if (roll <= 30) {
+    return click(QStringLiteral("1"), 1);
+  }
+  if (roll <= 40) {
+    return modifiedClick(QStringLiteral("ctrl"));
+  }
+  if (roll <= 42) {
+    return modifiedClick(QStringLiteral("shift"));
+  }
+  if (roll <= 45) {
+    return click(QStringLiteral("1"), 2);
+  }
+  if (roll <= 47) {
+    return click(QStringLiteral("3"), 1);
+  }
+  if (roll <= 49) {
+    return click(QStringLiteral("2"), 1);
+  }
+  if (roll <= 52) {
+    return wheel();
+  }
+  if (roll <= 54) {
+    return drag();
+  }
+  if (roll <= 64) {
+    return listKey();
+  }
+  if (roll <= 82) {
+    return keyChord();
+  }
+  return roll <= 92 ? typing() : tabbing();
+}
+
+MonkeyInput InputGenerator::click(const QString& button, int times) {
+  const Spot spot = pickSpot();
+  MonkeyInput input;
+  input.description = QStringLiteral("%1%2-click on %3")
+                          .arg(times == 2 ? QStringLiteral("double ") : QString(),
+                               buttonName(button), where(spot.name, spot.at));
+  input.stages = {moveTo(spot.at) + clicks(button, times)};
+  return input;
+}
+
+MonkeyInput InputGenerator::modifiedClick(const QString& modifier) {
+  // Ctrl+click aims at the lists above all: on the selected item it must not deselect it.
+  Spot spot = pickSpot();
+  if (chance(60)) {
+    const Target& list = pickList();
+    spot = {list.name, pointIn(list.place)};
+  }
+  MonkeyInput input;
+  input.description = QStringLiteral("%1+click on %2").arg(modifier, where(spot.name, spot.at));
+  input.stages = {moveTo(spot.at) + QStringList{QStringLiteral("keydown"), modifier} +
+                  clicks(QStringLiteral("1"), 1) + QStringList{QStringLiteral("keyup"), modifier}};
+  return input;
+}
+
+MonkeyInput InputGenerator::drag() {
+  const Spot from = pickSpot();
+  const Spot to = pickSpot();
+  MonkeyInput input;
+  input.description =
+      QStringLiteral("drag from %1 to %2").arg(where(from.name, from.at), where(to.name, to.at));
+  input.stages = {moveTo(from.at) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
+                  moveTo((from.at + to.at) / 2) +
+                  QStringList{QStringLiteral("sleep"), QStringLiteral("0.05")} + moveTo(to.at) +
+                  QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}};
+  return input;
+}
+
+MonkeyInput InputGenerator::wheel() {
+  const Spot spot = pickSpot();
+  const bool down = chance(50);
+  const int turns = pick(1, 3);
+  MonkeyInput input;
+  input.description = QStringLiteral("wheel %1 x%2 over %3")
+                          .arg(down ? QStringLiteral("down") : QStringLiteral("up"))
+                          .arg(turns)
+                          .arg(where(spot.name, spot.at));
+  input.stages = {moveTo(spot.at) +
+                  clicks(down ? QStringLiteral("5") : QStringLiteral("4"), turns)};
+  return input;
+}
+
+// Into a list, then a key that moves or toggles its selection: the keys a user tries on a list
+// that shows one item at a time.
+MonkeyInput InputGenerator::listKey() {
+  const Target& list = pickList();
+  const QPoint at = pointIn(list.place);
+  const QString key = QLatin1String(pickFrom(kListKeys));
+  MonkeyInput input;
+  input.description = QStringLiteral("left-click on %1, key %2").arg(where(list.name, at), key);
+  input.stages = {moveTo(at) + clicks(QStringLiteral("1"), 1), keys({key})};
+  input.keyPresses = 1;
+  return input;
+}
+
+MonkeyInput InputGenerator::keyChord() {
+  const QString key = QLatin1String(pickFrom(kKeys));
+  MonkeyInput input;
+  input.description = QStringLiteral("key %1").arg(key);
+  input.stages = {keys({key})};
+  input.keyPresses = 1;
+  return input;
+}
+
+// Typed as key presses: xdotool's "type" would take the commands behind it for text as well.
+MonkeyInput InputGenerator::typing() {
+  const int length = pick(1, 5);
+  QString text;
+  QStringList names;
+  for (int i = 0; i < length; ++i) {
+    const Typed& typed = pickFrom(kTyped);
+    text += QLatin1Char(typed.character);
+    names << QLatin1String(typed.keysym);
+  }
+  MonkeyInput input;
+  input.description = QStringLiteral("type \"%1\"").arg(text);
+  input.stages = {keys(names)};
+  input.keyPresses = length;
+  return input;
+}
+
+MonkeyInput InputGenerator::tabbing() {
+  const QString key = chance(30) ? QStringLiteral("shift+Tab") : QStringLiteral("Tab");
+  const int steps = pick(1, 8);
+  MonkeyInput input;
+  input.description = QStringLiteral("key %1 x%2").arg(key).arg(steps);
+  input.stages = {keys(QStringList(steps, key))};
+  input.keyPresses = steps;
+  return input;
+}
+
+MonkeyInput InputGenerator::copyResultBox() {
+  // Into the text, well clear of the scroll bar.
+  const QRect box = target(QStringLiteral("Text1_0")).place;
+  const QPoint at = box.topLeft() + QPoint(box.width() / 3, box.height() / 2);
+  MonkeyInput input;
+  input.description =
+      QStringLiteral("copy the result box: Escape, click at (%1, %2), Ctrl+A, Ctrl+C")
+          .arg(at.x())
+          .arg(at.y());
+  input.stages = {keys({QStringLiteral("Escape")}), moveTo(at) + clicks(QStringLiteral("1"), 1),
+                  keys({QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")})};
+  input.keyPresses = 3;
+  return input;
+}
