@@ -13,9 +13,9 @@
 
 #include "click_label.h"
 #include "core/report.h"
-#include "hamburger_icon.h"
 #include "layout.h"
 #include "selector_list.h"
+#include "window_icon.h"
 
 namespace nf {
 namespace {
@@ -66,7 +66,7 @@ QString assignmentText() {
 
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(qtText(layout::kTitle));
-  setWindowIcon(hamburgerIcon());
+  setWindowIcon(programIcon());
   setFixedSize(toPixels(layout::kClientWidth), toPixels(layout::kClientHeight));
   setFont(programFont());
   fillBackground(this, layout::kWindowColour);

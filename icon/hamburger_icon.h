@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QIcon>
 #include <QImage>
 
 namespace nf {
@@ -12,9 +11,5 @@ QImage drawHamburger(int size);
 /// The picture in at most 256 colours, as the classic 32 x 32 icon is kept. The palette is
 /// made of the picture's own colours, so nothing is dithered while they fit.
 QImage drawHamburgerIndexed(int size);
-
-/// The window icon: the 32 x 32 picture in 256 colours, plus 16, 48 and 64 pixels for small
-/// and dense screens. Menus take the larger sizes from the installed icon theme.
-QIcon hamburgerIcon();
 
 }  // namespace nf

@@ -110,13 +110,4 @@ QImage drawHamburgerIndexed(int size) {
                                Qt::ThresholdDither);
 }
 
-QIcon hamburgerIcon() {
-  QIcon icon;
-  icon.addPixmap(QPixmap::fromImage(drawHamburgerIndexed(32)));
-  for (const int size : {16, 48, 64}) {
-    icon.addPixmap(QPixmap::fromImage(drawHamburger(size)));
-  }
-  return icon;
-}
-
 }  // namespace nf
