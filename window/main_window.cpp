@@ -124,9 +124,9 @@ void MainWindow::createControls() {
   describe(Command1[0], layout::kClearAccessible);
   // The window's style shades a button's colour into a gradient; the classic bevelled style
   // fills the face with the plain colour.
-  flatButtonStyle = QStyleFactory::create(QStringLiteral("Windows"));
-  flatButtonStyle->setParent(this);
-  Command1[0]->setStyle(flatButtonStyle);
+  QStyle* classicStyle = QStyleFactory::create(QStringLiteral("Windows"));
+  classicStyle->setParent(this);
+  Command1[0]->setStyle(classicStyle);
   fillBackground(Command1[0], layout::kClearColour);
 
   Label1[kRowSlots] = new ClickLabel(this);

@@ -12,7 +12,6 @@ class QLineEdit;
 class QPlainTextEdit;
 class QPushButton;
 class QRadioButton;
-class QStyle;
 
 namespace nf {
 
@@ -72,7 +71,6 @@ class MainWindow : public QWidget {
   std::array<QRadioButton*, 2> Option1{};
   QButtonGroup* option1Group = nullptr;
   std::array<QPushButton*, 1> Command1{};
-  QStyle* flatButtonStyle = nullptr;
   std::array<QLineEdit*, kRowSlots> Text2{};
   std::array<ClickLabel*, kRowSlots + 1> Label1{};  // the signs, then the square
   std::array<SelectorList*, kRowSlots> List1{};

@@ -7,7 +7,13 @@ namespace {
 // of this size holds any report.
 constexpr std::size_t kReportCapacity = 2048;
 
-}  // namespace
+// The texts that tell one form's report from the other's: the header lines and the separator
+// put in front of every term line after the first.
+struct ReportTexts {
+  std::string_view firstLine;
+  std::string_view secondLine;
+  std::string_view lineSeparator;
+};
 
 ReportTexts reportTexts(Form form) {
   if (form == Form::Dnf) {
@@ -17,6 +23,8 @@ ReportTexts reportTexts(Form form) {
   return {"Конюнктивната нормална форма е представена като",
           "конюнкция от следните дизюнкции - с терми = True: ", " ^ "};
 }
+
+}  // namespace
 
 std::optional<std::string> writeReport(Form form, const TruthTable& table) {
   const int countIndex = table.countIndex();

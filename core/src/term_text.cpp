@@ -10,6 +10,11 @@ namespace {
 
 constexpr std::string_view kLetters = "ABCDE";
 
+// Joiner between the literals of one term: " ^ " in ДНФ, " v " in КНФ.
+std::string_view termJoiner(Form form) {
+  return form == Form::Dnf ? " ^ " : " v ";
+}
+
 // The literals follow the row label's digits, so that label and term always name the same
 // row; the digits are separated by single blanks.
 std::string buildTermText(Form form, int variables, int row) {
@@ -61,10 +66,6 @@ bool isTerm(int variables, int row) {
 }
 
 }  // namespace
-
-std::string_view termJoiner(Form form) {
-  return form == Form::Dnf ? " ^ " : " v ";
-}
 
 void appendTermText(std::string& out, Form form, int variables, int row) {
   if (isTerm(variables, row)) {

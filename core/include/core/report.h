@@ -12,16 +12,6 @@ namespace nf {
 /// Line break written after every report line, the last one included.
 inline constexpr std::string_view kLineBreak = "\r\n";
 
-/// The texts that tell one form's report from the other's.
-struct ReportTexts {
-  std::string_view firstLine;
-  std::string_view secondLine;
-  std::string_view lineSeparator;
-};
-
-/// Header lines and the separator put in front of every term line after the first.
-ReportTexts reportTexts(Form form);
-
 /// The report of `table` in `form`: two header lines, then one term line for every true row of
 /// the chosen count in ascending order. No value while no count is chosen, so that the caller
 /// can leave its result box as it is; a real report always holds at least the header lines.

@@ -8,9 +8,6 @@ namespace nf {
 /// The two normal forms the program writes.
 enum class Form { Dnf, Knf };
 
-/// Joiner between the literals of one term: " ^ " in ДНФ, " v " in КНФ.
-std::string_view termJoiner(Form form);
-
 /// Term of row `row` for `variables` variables (3..5): the letters A..E in order, each plain
 /// where the row's digit is 1 and behind "!" where it is 0, joined by the form's joiner and
 /// enclosed in parentheses. Both forms use the same signs: only the joiner differs. Empty for a
