@@ -1,7 +1,7 @@
 #include <QApplication>
 #include <QStyleFactory>
 
-#include "main_window.h"
+#include "desktop/main_window.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -9,7 +9,7 @@ build="${NF_BENCH_BUILD_DIR:-$root/build/bench}"
 
 log="$(mktemp)"
 trap 'rm -f "$log"' EXIT
-if ! { cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNF_BUILD_WINDOW=ON \
+if ! { cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DNF_BUILD_DESKTOP=ON \
   -DNF_BUILD_TESTS=OFF && cmake --build "$build" --target startup-bench; } >"$log" 2>&1; then
   cat "$log" >&2
   echo "startup.sh: the build in $build failed (see above)." >&2

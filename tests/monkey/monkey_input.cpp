@@ -3,7 +3,7 @@
 #include <QWidget>
 #include <array>
 
-#include "layout.h"
+#include "window/layout.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <QThread>
 #include <QTimer>
 
-#include "main_window.h"
+#include "desktop/main_window.h"
 #include "x_server.h"
 
 namespace {

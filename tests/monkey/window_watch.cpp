@@ -11,7 +11,7 @@
 
 #include "core/report.h"
 #include "core/truth_table.h"
-#include "layout.h"
+#include "window/layout.h"
 
 namespace {
 
@@ -218,6 +218,11 @@ void WindowWatch::beforeInput() {
 
 QString WindowWatch::checkAfterInput() {
   const Shown now = read();
+  // A count the program selects itself (Clear chooses "3") notifies no one outside the window,
+  // and relabels its rows all the same.
+  for (int row = 0; now.count != -1 && row <= lastRow(now.count); ++row) {
+    labels_[static_cast<std::size_t>(row)] = binaryLabel(now.count + 3, row);
+  }
   QStringList problems;
   checkControls(now, problems);
   checkChange(now, problems);

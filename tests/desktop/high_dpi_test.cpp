@@ -3,7 +3,7 @@
 #include <QTest>
 #include <cmath>
 
-#include "main_window.h"
+#include "desktop/main_window.h"
 #include "suites.h"
 #include "window_driver.h"
 #include "window_test_case.h"

@@ -4,6 +4,7 @@
 #include <QStringList>
 #include <memory>
 
+class UserModel;
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -57,6 +58,9 @@ class WindowDriver {
   QList<int> shownRows() const;
   /// Text of the result box, one entry per line.
   QStringList resultLines() const;
+  /// The first difference between what the window shows and what `expected` says the user
+  /// should see, or an empty text.
+  QString difference(const UserModel& expected) const;
 
  private:
   void scrollUntilShown(QListWidget* list, int row);
@@ -64,5 +68,5 @@ class WindowDriver {
   std::unique_ptr<nf::MainWindow> window_;
 };
 
-/// A report as the result box shows it: one entry per line, the line breaks removed.
-QStringList reportLines(const std::string& report);
+/// A text as the result box shows it: one entry per line, each CR LF one line break.
+QStringList boxLines(const std::string& text);

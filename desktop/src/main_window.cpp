@@ -1,4 +1,4 @@
-#include "main_window.h"
+#include "desktop/main_window.h"
 
 #include <QButtonGroup>
 #include <QFrame>
@@ -12,9 +12,8 @@
 #include <QStyleFactory>
 
 #include "click_label.h"
-#include "core/report.h"
-#include "layout.h"
 #include "selector_list.h"
+#include "window/layout.h"
 #include "window_icon.h"
 
 namespace nf {
@@ -53,13 +52,14 @@ QString indexedName(const char* group, int index) {
   return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
 }
 
-QString assignmentText() {
-  QString text;
-  for (const std::string_view line : layout::kAssignmentLines) {
-    text += qtText(line);
-    text += qtText(kLineBreak);
+int lastShownRow(const WindowState& state) {
+  int last = -1;
+  for (int row = 0; row < kRowSlots; ++row) {
+    if (state.shown[static_cast<std::size_t>(row)]) {
+      last = row;
+    }
   }
-  return text;
+  return last;
 }
 
 }  // namespace
@@ -73,13 +73,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
 
   createControls();
   placeControls();
-  connectHandlers();
-  createRows(lastRowFromLabelTable(0), RowStart::Unselected);
-  for (int row = 0; row <= lastRowFromLabelTable(0); ++row) {
-    setRowShown(row, true);
-  }
-
-  Form_Load();
+  connectInputs();
+  createRows(lastShownRow(state()));
   List1[0]->setFocus();
 }
 
@@ -144,7 +139,7 @@ void MainWindow::createControls() {
   Text1[0]->setFocusPolicy(Qt::StrongFocus);
   Text1[0]->setTabChangesFocus(true);
   Text1[0]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-  Text1[0]->setPlainText(assignmentText());
+  showResult();
 }
 
 void MainWindow::placeControls() {
@@ -161,20 +156,20 @@ void MainWindow::placeControls() {
   place(Text1[0], layout::kText1);
 }
 
-void MainWindow::createRows(int lastRow, RowStart start) {
+void MainWindow::createRows(int lastRow) {
   if (lastRow < createdRows) {
     return;
   }
   QFont valueFont = font();
   valueFont.setPointSizeF(layout::kValueFontPoints);
   for (int row = createdRows; row <= lastRow; ++row) {
-    createRow(row, valueFont, start);
+    createRow(row, valueFont);
   }
   createdRows = lastRow + 1;
   setTabOrder();
 }
 
-void MainWindow::createRow(int row, const QFont& valueFont, RowStart start) {
+void MainWindow::createRow(int row, const QFont& valueFont) {
   const auto i = static_cast<std::size_t>(row);
   const layout::RowPlaces places = layout::rowPlaces(row);
 
@@ -191,7 +186,8 @@ void MainWindow::createRow(int row, const QFont& valueFont, RowStart start) {
   Label1[i]->setAlignment(Qt::AlignCenter);
   fillBackground(Label1[i], layout::kSignColour);
   place(Label1[i], places.sign);
-  connect(Label1[i], &ClickLabel::clicked, this, [this, row] { Label1_Click(row); });
+  connect(Label1[i], &ClickLabel::clicked, this,
+          [this, row] { showChanges(model_.clickLabel(row)); });
 
   List1[i] = new SelectorList(this);
   List1[i]->setObjectName(indexedName("List1", row));
@@ -202,25 +198,16 @@ void MainWindow::createRow(int row, const QFont& valueFont, RowStart start) {
   List1[i]->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   List1[i]->setAccessibleDescription(qtText(layout::kSelectorDescription));
   place(List1[i], places.selector);
-  if (start == RowStart::Reset) {
-    // Never shown, never changed: the row holds what the last reset left, and its creation
-    // is not a change to report.
-    const QSignalBlocker quiet(List1[i]);
-    List1[i]->selectRow(0);
-  }
-  connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, row] { List1_Click(row); });
+  connect(List1[i], &QListWidget::itemSelectionChanged, this, [this, row] {
+    const WindowChanges changes =
+        model_.chooseValue(row, List1[static_cast<std::size_t>(row)]->selectedRow());
+    showValue(row);  // also when the model refused the choice
+    showChanges(changes);
+  });
 
-  // Until a count is chosen every box shows a three-variable label: the first eight the
-  // labels of their rows, the others the label of row 0.
-  setRowLabel(row, rowLabel(0, row < rowLabelCount(0) ? row : 0));
-  setRowShown(row, false);
-}
-
-void MainWindow::setRowShown(int row, bool shown) {
-  const auto i = static_cast<std::size_t>(row);
-  Text2[i]->setVisible(shown);
-  Label1[i]->setVisible(shown);
-  List1[i]->setVisible(shown);
+  showValue(row);
+  showLabel(row);
+  showRow(row);
 }
 
 void MainWindow::setTabOrder() {
@@ -249,111 +236,106 @@ void MainWindow::setTabOrder() {
   }
 }
 
-void MainWindow::connectHandlers() {
-  connect(Label1[kRowSlots], &ClickLabel::clicked, this, [this] { Label1_Click(kRowSlots); });
-  connect(List2, &QListWidget::itemSelectionChanged, this, &MainWindow::List2_Click);
-  // An option notifies when it becomes selected; losing the selection notifies nothing.
+void MainWindow::connectInputs() {
+  connect(Label1[kRowSlots], &ClickLabel::clicked, this,
+          [this] { showChanges(model_.clickLabel(kRowSlots)); });
+  connect(List2, &QListWidget::itemSelectionChanged, this, [this] {
+    const WindowChanges changes = model_.chooseCount(List2->selectedRow());
+    showCount();
+    showChanges(changes);
+  });
+  // An option is an input when it becomes selected; losing the selection is none.
   connect(option1Group, &QButtonGroup::idToggled, this, [this](int index, bool checked) {
     if (checked) {
-      Option1_Click(index);
+      const WindowChanges changes = model_.chooseForm(index);
+      showOption();
+      showChanges(changes);
     }
   });
-  connect(Command1[0], &QPushButton::clicked, this, [this] { Command1_Click(0); });
+  connect(Command1[0], &QPushButton::clicked, this, [this] { showChanges(model_.pressClear(0)); });
 }
 
-void MainWindow::Form_Load() {
-  ResetInputs();
-}
-
-void MainWindow::List1_Click(int /*Index*/) {
-  UpdateResult();
-}
-
-void MainWindow::Option1_Click(int /*Index*/) {
-  UpdateResult();
-  if (List2->selectedRow() == kNoCount) {
-    List2->selectRow(0);
+void MainWindow::showChanges(const WindowChanges& changes) {
+  if (changes.countIndex) {
+    showCount();
+  }
+  if (changes.option) {
+    showOption();
+  }
+  // Rows shown for the first time are made from the state as it is now.
+  const int alreadyMade = createdRows;
+  createRows(lastShownRow(state()));
+  for (int row = 0; row < alreadyMade; ++row) {
+    const auto i = static_cast<std::size_t>(row);
+    if (changes.values[i]) {
+      showValue(row);
+    }
+    if (changes.labels[i]) {
+      showLabel(row);
+    }
+    if (changes.shown[i]) {
+      showRow(row);
+    }
+  }
+  if (changes.result) {
+    showResult();
   }
 }
 
-void MainWindow::List2_Click() {
-  if (!Option1[0]->isChecked() && !Option1[1]->isChecked()) {
-    selectOption(0);
-  }
-  const int countIndex = List2->selectedRow();
-  if (countIndex == kNoCount) {
-    return;
-  }
-  const int lastRow = lastRowFromCountItem(List2->item(countIndex)->text().toStdString());
-  createRows(lastRow, RowStart::Reset);
-  for (int row = 0; row < createdRows; ++row) {
-    setRowShown(row, false);
-  }
-  for (int row = 0; row <= lastRow; ++row) {
-    setRowShown(row, true);
-    setRowLabel(row, rowLabel(countIndex, row));
-  }
-  UpdateResult();
-}
-
-void MainWindow::Command1_Click(int Index) {
-  if (Index != 0) {
-    return;
-  }
-  ResetInputs();
-  List2->selectRow(0);
-  selectOption(0);
-  Text1[0]->clear();
-}
-
-// The " = " signs and the square take clicks and ignore them.
-void MainWindow::Label1_Click(int /*Index*/) {}
-
-void MainWindow::ResetInputs() {
-  deselectOptions();
-  for (std::size_t i = 0; i < static_cast<std::size_t>(createdRows); ++i) {
-    List1[i]->selectRow(0);
-    Text2[i]->setReadOnly(true);
+void MainWindow::showCount() {
+  const QSignalBlocker quiet(List2);
+  if (state().countIndex == kNoCount) {
+    List2->clearSelection();
+  } else if (List2->selectedRow() != state().countIndex) {
+    List2->selectRow(state().countIndex);
   }
 }
 
-void MainWindow::UpdateResult() {
-  const TruthTable table = tableFromControls();
-  const std::optional<std::string> report =
-      Option1[0]->isChecked() ? WriteDnf(table) : WriteKnf(table);
-  if (report) {
-    Text1[0]->setPlainText(QString::fromStdString(*report));
+void MainWindow::showOption() {
+  const QSignalBlocker quietGroup(option1Group);
+  const QSignalBlocker quietDnf(Option1[0]);
+  const QSignalBlocker quietKnf(Option1[1]);
+  if (state().option == kNoOption) {
+    // The group keeps one option selected; only the reset leaves both deselected.
+    option1Group->setExclusive(false);
+    for (QRadioButton* option : Option1) {
+      option->setChecked(false);
+    }
+    option1Group->setExclusive(true);
+  } else {
+    Option1[static_cast<std::size_t>(state().option)]->setChecked(true);
   }
 }
 
-TruthTable MainWindow::tableFromControls() const {
-  TruthTable table;
-  table.setCountIndex(List2->selectedRow());
-  for (int row = 0; row < kRowSlots; ++row) {
-    const SelectorList* selector = List1[static_cast<std::size_t>(row)];
-    table.setSelectedItem(row, selector != nullptr ? selector->selectedRow() : 0);
+void MainWindow::showValue(int row) {
+  SelectorList* list = List1[static_cast<std::size_t>(row)];
+  const int value = state().values[static_cast<std::size_t>(row)];
+  const QSignalBlocker quiet(list);
+  if (value == kNoItem) {
+    list->clearSelection();
+  } else if (list->selectedRow() != value) {
+    list->selectRow(value);
   }
-  return table;
 }
 
-void MainWindow::setRowLabel(int row, std::string_view label) {
+void MainWindow::showLabel(int row) {
   const auto i = static_cast<std::size_t>(row);
-  Text2[i]->setText(qtText(label));
-  Text2[i]->setAccessibleName(qtText(layout::kLabelBoxNamePrefix) + qtText(label));
-  List1[i]->setAccessibleName(qtText(layout::kSelectorNamePrefix) + qtText(label));
+  const QString label = qtText(state().labels[i]);
+  Text2[i]->setText(label);
+  Text2[i]->setAccessibleName(qtText(layout::kLabelBoxNamePrefix) + label);
+  List1[i]->setAccessibleName(qtText(layout::kSelectorNamePrefix) + label);
 }
 
-void MainWindow::selectOption(int index) {
-  Option1[static_cast<std::size_t>(index)]->setChecked(true);
+void MainWindow::showRow(int row) {
+  const auto i = static_cast<std::size_t>(row);
+  const bool shown = state().shown[i];
+  Text2[i]->setVisible(shown);
+  Label1[i]->setVisible(shown);
+  List1[i]->setVisible(shown);
 }
 
-void MainWindow::deselectOptions() {
-  // The group keeps one option selected; only this reset may leave both deselected.
-  option1Group->setExclusive(false);
-  for (QRadioButton* option : Option1) {
-    option->setChecked(false);
-  }
-  option1Group->setExclusive(true);
+void MainWindow::showResult() {
+  Text1[0]->setPlainText(qtText(state().result));
 }
 
 }  // namespace nf

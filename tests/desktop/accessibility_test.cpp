@@ -10,7 +10,7 @@
 #include <QRegularExpression>
 #include <QTest>
 
-#include "main_window.h"
+#include "desktop/main_window.h"
 #include "suites.h"
 #include "window_driver.h"
 #include "window_test_case.h"

@@ -10,7 +10,8 @@
 #include <QStyleOptionSlider>
 #include <QTest>
 
-#include "main_window.h"
+#include "desktop/main_window.h"
+#include "user_model.h"
 
 namespace {
 
@@ -178,11 +179,46 @@ QStringList WindowDriver::resultLines() const {
   return resultBox()->toPlainText().split(QLatin1Char('\n'));
 }
 
-QStringList reportLines(const std::string& report) {
-  QString text = QString::fromStdString(report);
-  if (!text.endsWith(QStringLiteral("\r\n"))) {
-    qFatal("a report line lacks its CR LF");
+QString WindowDriver::difference(const UserModel& expected) const {
+  const int count = selectedRow(countList());
+  if (count != expected.countIndex()) {
+    return QStringLiteral("count %1, expected %2").arg(count).arg(expected.countIndex());
   }
+  for (int form = 0; form < 2; ++form) {
+    if (option(form)->isChecked() != (expected.form() == form)) {
+      return QStringLiteral("option %1 checked: %2").arg(form).arg(option(form)->isChecked());
+    }
+  }
+  QList<int> expectedRows;
+  for (int row = 0; row < expected.shownRows(); ++row) {
+    expectedRows.append(row);
+  }
+  if (shownRows() != expectedRows) {
+    return QStringLiteral("%1 rows shown, expected %2")
+        .arg(shownRows().size())
+        .arg(expected.shownRows());
+  }
+  for (int row = 0; row < 32 && hasRow(row); ++row) {
+    const QString label = QString::fromStdString(expected.label(row));
+    if (labelBox(row)->text() != label || !labelBox(row)->isReadOnly()) {
+      return QStringLiteral("row %1 labelled %2, expected %3")
+          .arg(row)
+          .arg(labelBox(row)->text(), label);
+    }
+    if (selectedRow(selector(row)) != expected.value(row)) {
+      return QStringLiteral("row %1 holds %2, expected %3")
+          .arg(row)
+          .arg(selectedRow(selector(row)))
+          .arg(expected.value(row));
+    }
+  }
+  if (const QStringList lines = resultLines(); lines != boxLines(expected.boxText())) {
+    return QStringLiteral("the box holds %1").arg(lines.join(QLatin1Char('|')));
+  }
+  return {};
+}
+
+QStringList boxLines(const std::string& text) {
   // The box shows the break after the last line as one more, empty line.
-  return text.split(QStringLiteral("\r\n"));
+  return QString::fromStdString(text).split(QStringLiteral("\r\n"));
 }

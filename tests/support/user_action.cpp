@@ -1,0 +1,66 @@
+#include "user_action.h"
+
+#include "user_model.h"
+
+std::string UserAction::describe() const {
+  static const char* const kWays[] = {"click", "arrows", "typing"};
+  const std::string how = std::string(" by ") + kWays[static_cast<int>(way)];
+  switch (kind) {
+    case Kind::Count:
+      return "count " + std::to_string(target + 3) + how;
+    case Kind::Form:
+      return std::string(target == 0 ? "ДНФ" : "КНФ") + how;
+    case Kind::Value:
+      return "row " + std::to_string(target) + " := " + std::to_string(value) + how;
+    case Kind::Clear:
+      return "Clear";
+    case Kind::Label:
+      return "click on Label1(" + std::to_string(target) + ")";
+  }
+  return "?";
+}
+
+UserAction randomAction(std::mt19937& random, const UserModel& model) {
+  const auto pick = [&random](int from, int to) {
+    return std::uniform_int_distribution<int>(from, to)(random);
+  };
+  const auto way = [&pick](int ways) { return static_cast<UserAction::Way>(pick(0, ways - 1)); };
+  const int roll = pick(0, 99);
+  const int row = pick(0, model.shownRows() - 1);
+  if (roll < 20) {
+    return {UserAction::Kind::Count, pick(0, 2), 0, way(3)};
+  }
+  if (roll < 32) {
+    const int form = pick(0, 1);
+    // The arrows move from the selected option to the other one.
+    const bool arrows = model.form() >= 0 && form != model.form() && pick(0, 2) == 0;
+    return {UserAction::Kind::Form, form, 0,
+            arrows ? UserAction::Way::Arrows : UserAction::Way::Click};
+  }
+  if (roll < 90) {
+    return {UserAction::Kind::Value, row, pick(0, 1), way(3)};
+  }
+  if (roll < 94) {
+    return {UserAction::Kind::Clear, 0, 0, UserAction::Way::Click};
+  }
+  return {UserAction::Kind::Label, roll < 97 ? row : 32, 0, UserAction::Way::Click};
+}
+
+void apply(const UserAction& action, UserModel& model) {
+  switch (action.kind) {
+    case UserAction::Kind::Count:
+      model.chooseCount(action.target);
+      break;
+    case UserAction::Kind::Form:
+      model.chooseForm(action.target);
+      break;
+    case UserAction::Kind::Value:
+      model.setValue(action.target, action.value);
+      break;
+    case UserAction::Kind::Clear:
+      model.clear();
+      break;
+    case UserAction::Kind::Label:
+      break;
+  }
+}

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <random>
+#include <string>
+
+class UserModel;
+
+/// One thing a user does in the window, as the model tests, the desktop tests and the browser
+/// tests replay it. `way` says how a face performs it: a click, the keyboard's arrows, or
+/// typing the item's text; a model without a face ignores it.
+struct UserAction {
+  enum class Kind { Count, Form, Value, Clear, Label };
+  enum class Way { Click, Arrows, Typed };
+
+  Kind kind = Kind::Clear;
+  int target = 0;  // count index, form, row, or Label1 index
+  int value = 0;   // the row's new value, for Kind::Value
+  Way way = Way::Click;
+
+  /// "value 5 := 1 by arrows", for failure messages and the session files.
+  std::string describe() const;
+};
+
+/// A random action a user could take in the window `model` describes: values and signs only in
+/// shown rows, a form change by arrows only once a form is chosen (the arrows move from one).
+UserAction randomAction(std::mt19937& random, const UserModel& model);
+
+/// Applies what `action` selects to `model`, in one step.
+void apply(const UserAction& action, UserModel& model);
