@@ -2,12 +2,13 @@
 # the tests and the program need, and only those that are missing.
 
 nf_packages=(
-  cmake ninja-build g++ pkg-config
-  qt6-base-dev libgl-dev
+  cmake ninja-build g++ pkg-config clang-format clang-tidy
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation2
   xvfb xauth xdotool xclip x11-utils imagemagick
-  dpkg-dev desktop-file-utils file
+  dpkg-dev desktop-file-utils file lintian appstream
+  emscripten chromium chromium-driver python3-selenium
 )
 
 nf_missing_packages() {
