@@ -27,13 +27,9 @@ QColor qtColour(layout::Rgb rgb) {
   return QColor(rgb.red, rgb.green, rgb.blue);
 }
 
-int toPixels(int twips) {
-  return (twips + layout::kTwipsPerPixel / 2) / layout::kTwipsPerPixel;
-}
-
 void place(QWidget* widget, layout::Twips twips) {
-  widget->setGeometry(toPixels(twips.left), toPixels(twips.top), toPixels(twips.width),
-                      toPixels(twips.height));
+  widget->setGeometry(layout::toPixels(twips.left), layout::toPixels(twips.top),
+                      layout::toPixels(twips.width), layout::toPixels(twips.height));
 }
 
 void fillBackground(QWidget* widget, layout::Rgb rgb) {
@@ -67,7 +63,7 @@ int lastShownRow(const WindowState& state) {
 MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   setWindowTitle(qtText(layout::kTitle));
   setWindowIcon(programIcon());
-  setFixedSize(toPixels(layout::kClientWidth), toPixels(layout::kClientHeight));
+  setFixedSize(layout::toPixels(layout::kClientWidth), layout::toPixels(layout::kClientHeight));
   setFont(programFont());
   fillBackground(this, layout::kWindowColour);
 

@@ -6,27 +6,15 @@
 #include <vector>
 
 #include "model_check.h"
+#include "scenarios.h"
 #include "window/layout.h"
 
+// Test names carry the scenario's name.
+void PrintTo(const Scenario& scenario, std::ostream* out) {
+  *out << scenario.name;
+}
+
 namespace {
-
-using Kind = UserAction::Kind;
-
-UserAction count(int index) {
-  return {Kind::Count, index};
-}
-UserAction form(int index) {
-  return {Kind::Form, index};
-}
-UserAction value(int row, int item) {
-  return {Kind::Value, row, item};
-}
-UserAction clear() {
-  return {Kind::Clear};
-}
-UserAction sign(int index) {
-  return {Kind::Label, index};
-}
 
 const std::string kDnfHeader =
     "Дизюнктивната нормална форма е представена като\r\n"
@@ -34,15 +22,6 @@ const std::string kDnfHeader =
 const std::string kKnfHeader =
     "Конюнктивната нормална форма е представена като\r\n"
     "конюнкция от следните дизюнкции - с терми = True: \r\n";
-
-struct Scenario {
-  const char* name;
-  std::vector<UserAction> actions;
-};
-
-void PrintTo(const Scenario& scenario, std::ostream* out) {
-  *out << scenario.name;
-}
 
 class EndStates : public ::testing::TestWithParam<Scenario> {};
 
@@ -58,27 +37,10 @@ TEST_P(EndStates, MatchTheUserModelAfterEveryAction) {
   }
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Table, EndStates,
-    ::testing::Values(
-        Scenario{"ValueBeforeAnyChoice", {value(3, 1), value(7, 1), value(3, 0)}},
-        Scenario{"ThreeFirst", {count(0)}}, Scenario{"FourFirst", {count(1)}},
-        Scenario{"FiveFirst", {count(2)}}, Scenario{"DnfFirst", {form(0)}},
-        Scenario{"KnfFirst", {form(1)}},
-        Scenario{"ChangesAfterChoosing",
-                 {count(1), value(9, 1), value(0, 1), value(15, 1), form(1), value(0, 0), count(0),
-                  form(0), count(2), value(31, 1)}},
-        Scenario{"HiddenRowsKeepTheirValues",
-                 {count(2), value(20, 1), value(2, 1), count(0), count(2), count(1)}},
-        Scenario{"ClearRightAfterStart", {clear()}},
-        Scenario{
-            "ClearAfterEdits",
-            {form(1), count(2), value(1, 1), value(17, 1), value(31, 1), clear(), value(6, 1)}},
-        Scenario{"ClearTwiceThenKnf", {clear(), clear(), form(1)}},
-        Scenario{"ValueBeforeChoiceThenClear", {value(5, 1), clear(), count(1)}},
-        Scenario{"SameChoiceAgain", {count(1), count(1), form(0), value(4, 1), value(4, 1)}},
-        Scenario{"SignsAndSquare", {count(1), value(5, 1), sign(0), sign(7), sign(15), sign(32)}}),
-    [](const ::testing::TestParamInfo<Scenario>& scenario) { return scenario.param.name; });
+INSTANTIATE_TEST_SUITE_P(Table, EndStates, ::testing::ValuesIn(endStateScenarios()),
+                         [](const ::testing::TestParamInfo<Scenario>& scenario) {
+                           return scenario.param.name;
+                         });
 
 TEST(WindowModel, OpensWithTheAssignmentAndEightRows) {
   const nf::WindowModel window;

@@ -23,6 +23,11 @@ struct Rgb {
 
 inline constexpr int kTwipsPerPixel = 15;
 
+/// Length in pixels at 96 dpi of a length in twips, rounded to the nearest pixel.
+constexpr int toPixels(int twips) {
+  return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
 inline constexpr int kClientWidth = 7275;
 inline constexpr int kClientHeight = 7155;
 
