@@ -1,7 +1,12 @@
 // Renders the program's icon from its drawing, at build time:
 //   icon-export SIZE FILE.png      one size as a PNG for the desktop's icon theme;
 //   icon-export --source FILE.cpp  the window icon's sizes as pixel data compiled into the
-//                                  window, so that the program draws nothing when it starts.
+//                                  window, so that the program draws nothing when it starts;
+//   icon-export --data-uri SIZE FILE.txt
+//                                  one size as a "data:image/png;base64,..." text, the web
+//                                  page's favicon, so that the page fetches no file.
+#include <QBuffer>
+#include <QByteArray>
 #include <QImage>
 #include <QString>
 #include <cstdio>
@@ -19,15 +24,46 @@ QImage render(int size) {
   return size == 32 ? nf::drawHamburgerIndexed(size) : nf::drawHamburger(size);
 }
 
-int writePng(const char* sizeText, const char* path) {
+// The size argument as a number of pixels, or 0 (after saying why) when it is none.
+int parseSize(const char* sizeText) {
   char* end = nullptr;
   const long size = std::strtol(sizeText, &end, 10);
   if (end == sizeText || *end != '\0' || size < 16 || size > 1024) {
     std::fprintf(stderr, "icon-export: size must be a number of pixels from 16 to 1024, not '%s'\n",
                  sizeText);
+    return 0;
+  }
+  return static_cast<int>(size);
+}
+
+int writePng(const char* sizeText, const char* path) {
+  const int size = parseSize(sizeText);
+  if (size == 0) {
     return 2;
   }
-  if (!render(static_cast<int>(size)).save(QString::fromLocal8Bit(path), "PNG")) {
+  if (!render(size).save(QString::fromLocal8Bit(path), "PNG")) {
+    std::fprintf(stderr, "icon-export: cannot write '%s'\n", path);
+    return 1;
+  }
+  return 0;
+}
+
+int writeDataUri(const char* sizeText, const char* path) {
+  const int size = parseSize(sizeText);
+  if (size == 0) {
+    return 2;
+  }
+  QByteArray png;
+  QBuffer buffer(&png);
+  buffer.open(QIODevice::WriteOnly);
+  if (!render(size).save(&buffer, "PNG")) {
+    std::fprintf(stderr, "icon-export: cannot encode the %d px icon as PNG\n", size);
+    return 1;
+  }
+  std::ofstream out(path, std::ios::binary);
+  out << "data:image/png;base64," << png.toBase64().toStdString();
+  out.close();
+  if (!out) {
     std::fprintf(stderr, "icon-export: cannot write '%s'\n", path);
     return 1;
   }
@@ -69,9 +105,14 @@ int main(int argc, char* argv[]) {
   if (argc == 3 && QString::fromLatin1(argv[1]) == QLatin1String("--source")) {
     return writeSource(argv[2]);
   }
+  if (argc == 4 && QString::fromLatin1(argv[1]) == QLatin1String("--data-uri")) {
+    return writeDataUri(argv[2], argv[3]);
+  }
   if (argc == 3) {
     return writePng(argv[1], argv[2]);
   }
-  std::fprintf(stderr, "usage: icon-export SIZE FILE.png | icon-export --source FILE.cpp\n");
+  std::fprintf(stderr,
+               "usage: icon-export SIZE FILE.png | icon-export --source FILE.cpp"
+               " | icon-export --data-uri SIZE FILE.txt\n");
   return 2;
 }

@@ -1,0 +1,73 @@
+// Writes the page's shell at build time: the head (title, favicon, style) and the window in
+// its start state, drawn from a fresh window model, so that the page shows the whole window in
+// its first frame. The final link puts the program's script where "{{{ SCRIPT }}}" stands.
+//   page-tool FAVICON.txt FACE.css SHELL.html
+#include <cstdio>
+#include <fstream>
+#include <iterator>
+#include <optional>
+#include <string>
+
+#include "html_writer.h"
+#include "window/layout.h"
+#include "window/window_model.h"
+#include "window_markup.h"
+
+namespace {
+
+std::optional<std::string> readFile(const char* path) {
+  std::ifstream in(path, std::ios::binary);
+  if (!in) {
+    std::fprintf(stderr, "page-tool: cannot read '%s'\n", path);
+    return std::nullopt;
+  }
+  return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+}
+
+// The favicon's data URI without the line break a text file may end with.
+std::string trimmed(std::string text) {
+  while (!text.empty() && (text.back() == '\n' || text.back() == '\r' || text.back() == ' ')) {
+    text.pop_back();
+  }
+  return text;
+}
+
+std::string page(const std::string& favicon, const std::string& faceStyle) {
+  nf::web::HtmlWriter html;
+  html.raw("<!DOCTYPE html>\n").open("html").attr("lang", "bg").raw("\n").open("head");
+  html.open("meta").attr("charset", "utf-8").close();
+  html.open("meta").attr("name", "viewport").attr("content", "width=device-width").close();
+  html.open("title").text(nf::layout::kTitle).close();
+  html.open("link")
+      .attr("rel", "icon")
+      .attr("type", "image/png")
+      .attr("href", trimmed(favicon))
+      .close();
+  html.open("style").raw("\n" + nf::web::layoutStyle() + faceStyle).close();
+  html.close().raw("\n").open("body").raw("\n");
+  html.raw(nf::web::windowMarkup(nf::WindowModel().state()));
+  html.raw("\n{{{ SCRIPT }}}\n").close().raw("\n").close().raw("\n");
+  return html.str();
+}
+
+}  // namespace
+
+int main(int argc, char* argv[]) {
+  if (argc != 4) {
+    std::fprintf(stderr, "usage: page-tool FAVICON.txt FACE.css SHELL.html\n");
+    return 2;
+  }
+  const std::optional<std::string> favicon = readFile(argv[1]);
+  const std::optional<std::string> faceStyle = readFile(argv[2]);
+  if (!favicon || !faceStyle) {
+    return 1;
+  }
+  std::ofstream out(argv[3], std::ios::binary);
+  out << page(*favicon, *faceStyle);
+  out.close();
+  if (!out) {
+    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[3]);
+    return 1;
+  }
+  return 0;
+}
