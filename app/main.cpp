@@ -2,9 +2,11 @@
 #include <QStyleFactory>
 
 #include "desktop/main_window.h"
+#include "desktop/translations.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  nf::installTranslations(app);
   // One look on every desktop: the colours and sizes of the window are fixed.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(nf::MainWindow::programFont());

@@ -18,6 +18,7 @@ int main(int argc, char* argv[]) {
       {QStringLiteral("AccessibilityTest"), makeAccessibilityTest},
       {QStringLiteral("HighDpiTest"), makeHighDpiTest},
       {QStringLiteral("ModelTest"), makeModelTest},
+      {QStringLiteral("MenuTest"), makeMenuTest},
   };
   QStringList args = QCoreApplication::arguments();
   const QString wanted = args.size() > 1 && !args[1].startsWith('-') ? args.takeAt(1) : QString();

@@ -9,3 +9,4 @@ std::unique_ptr<QObject> makeBehaviourTest();
 std::unique_ptr<QObject> makeAccessibilityTest();
 std::unique_ptr<QObject> makeHighDpiTest();
 std::unique_ptr<QObject> makeModelTest();
+std::unique_ptr<QObject> makeMenuTest();

@@ -1,14 +1,18 @@
 #!/usr/bin/env bash
 # Builds the .deb from this build tree in a scratch folder and checks what a classroom machine
-# gets from it: exactly the program, its menu entry and its icons, and the packages it needs.
+# gets from it: exactly the program, its menu entry, icons, documentation and software-centre
+# listing, and the packages it needs; then Debian's own checker and AppStream's validator.
 # Usage: check_deb.sh CPACK CPackConfig.cmake
+# Exit status: 0 when all checks pass, 1 on a failure, 77 (skipped) when lintian or appstreamcli
+# is missing and everything else passed.
 set -euo pipefail
 
 cpack=$1
 config=$2
 icon_sizes=(32 48 64 128 256)
+app_id=org.example.NormalForms
 
-for tool in dpkg-deb dpkg-query objdump desktop-file-validate file convert; do
+for tool in dpkg-deb dpkg-query dpkg-parsechangelog objdump desktop-file-validate file convert; do
   if ! command -v "$tool" >/dev/null; then
     echo "FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
     exit 1
@@ -39,7 +43,9 @@ deb=${debs[0]}
 echo "package: $(basename "$deb")"
 
 # --- Files: exactly these, nothing more (no build helpers, no test programs).
-expected=(usr/bin/normal-forms usr/share/applications/normal-forms.desktop)
+expected=(usr/bin/normal-forms "usr/share/applications/$app_id.desktop"
+  "usr/share/metainfo/$app_id.metainfo.xml" usr/share/man/man1/normal-forms.1.gz
+  usr/share/doc/normal-forms/copyright usr/share/doc/normal-forms/changelog.gz)
 for size in "${icon_sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/normal-forms.png")
 done
@@ -69,6 +75,14 @@ depends_on() { grep -Fqx "$1" "$work/depends"; }
 grep -Eqx 'libqt6widgets6(t64)?' "$work/depends" ||
   fail "Depends names no Qt 6 widgets library package"
 depends_on 'fonts-liberation2' || fail "Depends lacks fonts-liberation2"
+# Qt's Bulgarian texts for its own menus: Depends names the package that ships them here.
+catalogue_owner=$({ dpkg-query -S '*/qtbase_bg.qm' 2>/dev/null || true; } | sed -E 's/[:,].*$//' |
+  head -n 1)
+if [ -z "$catalogue_owner" ]; then
+  fail "no installed package ships qtbase_bg.qm (scripts/setup.sh installs it)"
+else
+  depends_on "$catalogue_owner" || fail "Depends lacks $catalogue_owner, which ships qtbase_bg.qm"
+fi
 
 # Every shared library the packaged program loads must come from a package in Depends: read the
 # program's own ELF header and ask dpkg which installed package ships each library.
@@ -94,7 +108,7 @@ while read -r soname; do
 done <"$work/needed"
 
 # --- Desktop entry: valid, and it starts the packaged program with the packaged icon.
-desktop="$work/root/usr/share/applications/normal-forms.desktop"
+desktop="$work/root/usr/share/applications/$app_id.desktop"
 if [ -f "$desktop" ]; then
   if ! desktop-file-validate "$desktop" >"$work/validate" 2>&1 || [ -s "$work/validate" ]; then
     fail "desktop-file-validate rejects or warns about the desktop file:"
@@ -142,8 +156,56 @@ for size in "${icon_sizes[@]}"; do
   fi
 done
 
+# --- The version a user reads in the changelog and in the software centre is the package's.
+version=$(field Version)
+changelog="$work/root/usr/share/doc/normal-forms/changelog.gz"
+if [ -f "$changelog" ]; then
+  logged=$(gzip -dc "$changelog" | dpkg-parsechangelog -l - -S Version 2>/dev/null || true)
+  [ "$logged" = "$version" ] || fail "the changelog's newest entry is '$logged', not $version"
+fi
+metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
+if [ -f "$metainfo" ]; then
+  released=$(sed -n 's/.*<release [^>]*version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
+  [ "$released" = "$version" ] || fail "the metainfo's newest release is '$released', not $version"
+fi
+
+# --- The copyright file is machine-readable (lintian reads only that it is there).
+head -n 1 "$work/root/usr/share/doc/normal-forms/copyright" 2>/dev/null |
+  grep -qx 'Format: https://www.debian.org/doc/packaging-manuals/copyright-format/1.0/' ||
+  fail "the copyright file does not start with the machine-readable format's Format line"
+
+# --- Debian's and AppStream's own checkers. Pedantic and info tags are shown, not failed.
+missing_checkers=()
+if command -v lintian >/dev/null; then
+  if ! lintian --fail-on error,warning --display-info --pedantic "$deb" >"$work/lintian" 2>&1; then
+    fail "lintian reports errors or warnings:"
+    cat "$work/lintian" >&2
+  else
+    grep -E '^[A-Z]: ' "$work/lintian" | sed 's/^/lintian: /' || true
+  fi
+else
+  missing_checkers+=(lintian)
+fi
+if command -v appstreamcli >/dev/null; then
+  # The whole tree, so that the metainfo's launchable must name a desktop file of the package.
+  if ! appstreamcli validate-tree --no-net --pedantic "$work/root" >"$work/appstream" 2>&1; then
+    fail "appstreamcli rejects the software-centre listing:"
+    cat "$work/appstream" >&2
+  else
+    grep -E '^ +[A-Z]: ' "$work/appstream" | sed -E 's/^ +/appstreamcli: /' || true
+  fi
+else
+  missing_checkers+=(appstreamcli)
+fi
+
 if [ "$failures" -ne 0 ]; then
   echo "$failures check(s) failed" >&2
   exit 1
+fi
+if [ "${#missing_checkers[@]}" -ne 0 ]; then
+  names=$(printf '%s and ' "${missing_checkers[@]}")
+  echo "SKIPPED: this machine lacks ${names% and }, which scripts/setup.sh installs;" \
+    "the other checks passed."
+  exit 77
 fi
 echo "all package checks passed"
