@@ -202,7 +202,11 @@
       }
       if (mask & RESULT) {
         result.value = UTF8ToString(_nf_result()).replace(/\r\n/g, '\n');
-        result.scrollTop = 0;
+        // A new text starts at its top, as on the desktop. Scrolling needs the box laid out;
+        // in the next frame the page lays it out anyway, now it would do so only for this.
+        requestAnimationFrame(() => {
+          result.scrollTop = 0;
+        });
       }
     }
 

@@ -161,6 +161,9 @@ class LayoutTest : public WindowTestCase {
     QCOMPARE(windowFont.weight(), QFont::Normal);
     QCOMPARE(driver().resultBox()->font().pointSizeF(), 12.0);
     QCOMPARE(driver().labelBox(3)->font().pointSizeF(), 12.0);
+    // Item views take the platform's own font unless told otherwise.
+    QCOMPARE(driver().countList()->font().family(), QStringLiteral("Times New Roman"));
+    QCOMPARE(driver().countList()->font().pointSizeF(), 12.0);
     driver().chooseCountByClick(2);
     for (int row = 0; row < 32; ++row) {
       QCOMPARE(driver().selector(row)->font().family(), QStringLiteral("Times New Roman"));
