@@ -1,25 +1,40 @@
 // The toolkit's floor: what any version of normal-forms has to load at the least. The same
-// window size, title, font and style as the program, and one label; nothing else.
+// window size, title, font and style as the program, and its first caption; nothing else.
 #include <QApplication>
 #include <QFont>
 #include <QLabel>
 #include <QStyleFactory>
 #include <QWidget>
+#include <string_view>
+
+#include "window/layout.h"
+
+namespace {
+
+namespace layout = nf::layout;
+
+QString qtText(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+}  // namespace
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
 
   QWidget window;
-  window.setWindowTitle(QStringLiteral("www.example.org Информатика - булеви функции, ДНФ и КНФ"));
-  window.setFixedSize(485, 477);
-  QFont font(QStringLiteral("Times New Roman"));
-  font.setPointSizeF(12.0);
+  window.setWindowTitle(qtText(layout::kTitle));
+  window.setFixedSize(layout::toPixels(layout::kClientWidth),
+                      layout::toPixels(layout::kClientHeight));
+  QFont font(qtText(layout::kFontFamily));
+  font.setPointSizeF(layout::kWindowFontPoints);
   window.setFont(font);
 
-  // Where the program's first caption sits.
-  QLabel label(QStringLiteral("Брой"), &window);
-  label.setGeometry(8, 8, 49, 25);
+  const layout::Caption& caption = layout::kLabel2[0];
+  QLabel label(qtText(caption.text), &window);
+  label.setGeometry(layout::toPixels(caption.place.left), layout::toPixels(caption.place.top),
+                    layout::toPixels(caption.place.width), layout::toPixels(caption.place.height));
 
   window.show();
   return QApplication::exec();

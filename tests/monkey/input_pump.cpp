@@ -3,10 +3,6 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
-#include <QProcess>
-#include <memory>
-
-#include "x_server.h"
 
 namespace {
 
@@ -37,8 +33,11 @@ bool MonkeyApplication::notify(QObject* receiver, QEvent* event) {
   return QApplication::notify(receiver, event);
 }
 
-InputPump::InputPump(QObject* parent) : QObject(parent), xdotool_(findProgram("xdotool")) {
+InputPump::InputPump(QObject* parent) : QObject(parent) {
   observer = this;
+  // Programs under way are polled often: an xdotool run takes a few milliseconds.
+  childTimer_.setInterval(1);
+  connect(&childTimer_, &QTimer::timeout, this, &InputPump::pollChildren);
   markerTimer_.setSingleShot(true);
   connect(&markerTimer_, &QTimer::timeout, this, [this] {
     if (markerTries_ < kMarkerTries) {
@@ -56,69 +55,64 @@ InputPump::~InputPump() {
   observer = nullptr;
 }
 
-void InputPump::run(const QString& program, const QStringList& arguments, int timeoutMs,
-                    Finished finished) {
-  auto* process = new QProcess(this);
-  auto* timer = new QTimer(process);
-  // Whichever comes first, the end, a failed start or the time-out, reports; the rest is late.
-  auto report = std::make_shared<Finished>(std::move(finished));
-  const auto once = [process, timer, report](const std::optional<Output>& output) {
-    if (!*report) {
-      return;
-    }
-    const Finished callback = std::move(*report);
-    *report = nullptr;
-    timer->stop();
-    process->disconnect();
-    if (process->state() != QProcess::NotRunning) {
-      process->kill();
-      process->waitForFinished(1000);
-    }
-    process->deleteLater();
-    callback(output);
-  };
-  connect(process, &QProcess::finished, this, [process, once] {
-    Output output;
-    output.exitCode = process->exitStatus() == QProcess::NormalExit ? process->exitCode() : -1;
-    output.text = process->readAllStandardOutput();
-    once(output);
-  });
-  connect(process, &QProcess::errorOccurred, this, [once](QProcess::ProcessError error) {
-    if (error == QProcess::FailedToStart) {
-      once(std::nullopt);
-    }
-  });
-  timer->setSingleShot(true);
-  connect(timer, &QTimer::timeout, this, [once] { once(std::nullopt); });
-  timer->start(timeoutMs);
-  process->start(program, arguments);
+void InputPump::await(std::unique_ptr<xsupport::ChildProcess> child, int timeoutMs,
+                      Finished finished) {
+  if (!child) {
+    finished(xsupport::ProgramResult{});
+    return;
+  }
+  waiting_.push_back({std::move(child), QDeadlineTimer(timeoutMs), std::move(finished)});
+  if (!childTimer_.isActive()) {
+    childTimer_.start();
+  }
 }
 
-void InputPump::send(const QStringList& commands, Handled handled) {
+void InputPump::pollChildren() {
+  // Taken out of the list before any callback runs: a callback may start the next program.
+  std::vector<std::pair<xsupport::ProgramResult, Finished>> ended;
+  for (auto it = waiting_.begin(); it != waiting_.end();) {
+    const bool done = it->child->poll();
+    if (!done && !it->deadline.hasExpired()) {
+      ++it;
+      continue;
+    }
+    if (!done) {
+      it->child->stop(std::chrono::milliseconds(100));
+    }
+    ended.emplace_back(it->child->result(), std::move(it->finished));
+    it = waiting_.erase(it);
+  }
+  if (waiting_.empty()) {
+    childTimer_.stop();
+  }
+  for (const auto& [result, finished] : ended) {
+    finished(result);
+  }
+}
+
+void InputPump::send(const xsupport::XCommands& commands, Handled handled) {
   handled_ = std::move(handled);
   markerTries_ = 0;
   sendWithMarker(commands);
 }
 
-void InputPump::sendWithMarker(const QStringList& commands) {
+void InputPump::sendWithMarker(const xsupport::XCommands& commands) {
   // The marker must differ from where the commands leave the pointer, or it would not move.
   QPoint pointer = pointer_;
-  const qsizetype move = commands.lastIndexOf(QStringLiteral("mousemove"));
-  if (move >= 0 && move + 2 < commands.size()) {
-    pointer = QPoint(commands[move + 1].toInt(), commands[move + 2].toInt());
+  if (const auto move = commands.lastMove()) {
+    pointer = QPoint(move->first, move->second);
   }
   ++markerTries_;
   marker_ = pointer == kMarkers[0] ? kMarkers[1] : kMarkers[0];
   markerSeen_ = false;
   sent_ = false;
-  QStringList arguments = commands;
-  arguments << QStringLiteral("mousemove") << QString::number(marker_.x())
-            << QString::number(marker_.y());
-  run(xdotool_, arguments, kXdotoolTimeoutMs, [this](const std::optional<Output>& output) {
-    if (!output) {
+  xsupport::XCommands marked = commands;
+  marked.moveTo(marker_.x(), marker_.y());
+  await(input_.start(marked), kXdotoolTimeoutMs, [this](const xsupport::ProgramResult& result) {
+    if (!result.finished) {
       complete(QStringLiteral("xdotool did not finish within %1 ms").arg(kXdotoolTimeoutMs));
-    } else if (output->exitCode != 0) {
-      complete(QStringLiteral("xdotool failed with exit code %1").arg(output->exitCode));
+    } else if (result.exitCode != 0) {
+      complete(QStringLiteral("xdotool failed with exit code %1").arg(result.exitCode));
     } else {
       sent_ = true;
       markerTimer_.start(kMarkerTimeoutMs);

@@ -1,13 +1,18 @@
 #pragma once
 
 #include <QApplication>
+#include <QDeadlineTimer>
 #include <QObject>
 #include <QPoint>
 #include <QString>
-#include <QStringList>
 #include <QTimer>
 #include <functional>
-#include <optional>
+#include <memory>
+#include <vector>
+
+#include "xsupport/child_process.h"
+#include "xsupport/x_commands.h"
+#include "xsupport/x_input.h"
 
 /// The application for the monkey: it shows every event to the input pump before any event
 /// filter can take it (a drag in progress takes the pointer moves that mark the end of an
@@ -30,21 +35,19 @@ class InputPump : public QObject {
   explicit InputPump(QObject* parent = nullptr);
   ~InputPump() override;
 
-  struct Output {
-    int exitCode = -1;
-    QByteArray text;
-  };
-  /// No output when the program could not start or did not end in time.
-  using Finished = std::function<void(const std::optional<Output>&)>;
+  /// Called with how the program ended; not finished when it could not start or did not end
+  /// in time.
+  using Finished = std::function<void(const xsupport::ProgramResult&)>;
   /// Empty when all went well, otherwise what went wrong.
   using Handled = std::function<void(const QString& problem)>;
 
-  /// Runs `program` with `arguments`; `finished` is called once it ended or `timeoutMs` passed.
-  void run(const QString& program, const QStringList& arguments, int timeoutMs, Finished finished);
+  /// Waits for `child` without blocking; `finished` is called once it ended or `timeoutMs`
+  /// passed. A null `child` (it could not start) finishes at once.
+  void await(std::unique_ptr<xsupport::ChildProcess> child, int timeoutMs, Finished finished);
 
   /// Runs xdotool with `commands` and a pointer move to a marker point behind them, and calls
   /// `handled` once the window has handled all of it.
-  void send(const QStringList& commands, Handled handled);
+  void send(const xsupport::XCommands& commands, Handled handled);
 
   /// Where the pointer rests after the last input.
   QPoint pointer() const { return pointer_; }
@@ -64,11 +67,20 @@ class InputPump : public QObject {
   /// Sees an event as the application hands it out.
   void observe(const QObject* receiver, const QEvent* event);
 
-  void sendWithMarker(const QStringList& commands);
+  void pollChildren();
+  void sendWithMarker(const xsupport::XCommands& commands);
   void completeWhenSeen();
   void complete(const QString& problem);
 
-  QString xdotool_;
+  struct Waiting {
+    std::unique_ptr<xsupport::ChildProcess> child;
+    QDeadlineTimer deadline;
+    Finished finished;
+  };
+  std::vector<Waiting> waiting_;
+  QTimer childTimer_;
+
+  xsupport::XInput input_;
   QPoint pointer_{-1, -1};
   QPoint marker_{-1, -1};
   bool markerSeen_ = false;

@@ -43,38 +43,28 @@ constexpr std::array<Typed, 22> kTyped = {{
     {'v', "v"},     {'-', "minus"},
 }};
 
-QStringList moveTo(QPoint at) {
-  return {QStringLiteral("mousemove"), QString::number(at.x()), QString::number(at.y())};
-}
-
-// Presses and releases `button` `times` times. xdotool's own "click" waits about 0.1 s per
-// click; this is as fast as the X server takes it, and a double click still counts as one.
-QStringList clicks(const QString& button, int times) {
-  QStringList commands;
-  for (int i = 0; i < times; ++i) {
-    commands << QStringLiteral("mousedown") << button << QStringLiteral("mouseup") << button;
-  }
+xsupport::XCommands moveTo(QPoint at) {
+  xsupport::XCommands commands;
+  commands.moveTo(at.x(), at.y());
   return commands;
 }
 
-QStringList keys(const QStringList& names) {
-  return QStringList{QStringLiteral("key"), QStringLiteral("--delay"), QStringLiteral("15")} +
-         names;
+// Key presses 15 ms apart.
+xsupport::XCommands keys(const std::vector<std::string>& names) {
+  xsupport::XCommands commands;
+  commands.keys(names, 15);
+  return commands;
 }
 
-QString buttonName(const QString& button) {
-  if (button == QLatin1String("1")) {
-    return QStringLiteral("left");
-  }
-  return button == QLatin1String("2") ? QStringLiteral("middle") : QStringLiteral("right");
+const char* buttonName(int button) {
+  static const char* const kNames[] = {"left", "middle", "right"};
+  return kNames[button - 1];
 }
 
 // A place of the window's layout in pixels, rounded as the window rounds it.
 QRect pixels(nf::layout::Twips twips) {
-  const auto px = [](int value) {
-    return (value + nf::layout::kTwipsPerPixel / 2) / nf::layout::kTwipsPerPixel;
-  };
-  return {px(twips.left), px(twips.top), px(twips.width), px(twips.height)};
+  using nf::layout::toPixels;
+  return {toPixels(twips.left), toPixels(twips.top), toPixels(twips.width), toPixels(twips.height)};
 }
 
 QString where(const QString& name, QPoint at) {
@@ -177,22 +167,22 @@ InputGenerator::Spot InputGenerator::pickSpot() {
 MonkeyInput InputGenerator::next() {
   const int roll = pick(1, 100);
   if (roll <= 30) {
-    return click(QStringLiteral("1"), 1);
+    return click(1, 1);
   }
   if (roll <= 40) {
-    return modifiedClick(QStringLiteral("ctrl"));
+    return modifiedClick("ctrl");
   }
   if (roll <= 42) {
-    return modifiedClick(QStringLiteral("shift"));
+    return modifiedClick("shift");
   }
   if (roll <= 45) {
-    return click(QStringLiteral("1"), 2);
+    return click(1, 2);
   }
   if (roll <= 47) {
-    return click(QStringLiteral("3"), 1);
+    return click(3, 1);
   }
   if (roll <= 49) {
-    return click(QStringLiteral("2"), 1);
+    return click(2, 1);
   }
   if (roll <= 52) {
     return wheel();
@@ -209,17 +199,17 @@ MonkeyInput InputGenerator::next() {
   return roll <= 92 ? typing() : tabbing();
 }
 
-MonkeyInput InputGenerator::click(const QString& button, int times) {
+MonkeyInput InputGenerator::click(int button, int times) {
   const Spot spot = pickSpot();
   MonkeyInput input;
   input.description = QStringLiteral("%1%2-click on %3")
                           .arg(times == 2 ? QStringLiteral("double ") : QString(),
-                               buttonName(button), where(spot.name, spot.at));
-  input.stages = {moveTo(spot.at) + clicks(button, times)};
+                               QLatin1String(buttonName(button)), where(spot.name, spot.at));
+  input.stages = {moveTo(spot.at).click(button, times)};
   return input;
 }
 
-MonkeyInput InputGenerator::modifiedClick(const QString& modifier) {
+MonkeyInput InputGenerator::modifiedClick(const std::string& modifier) {
   // Ctrl+click aims at the lists above all: on the selected item it must not deselect it.
   Spot spot = pickSpot();
   if (chance(60)) {
@@ -227,9 +217,9 @@ MonkeyInput InputGenerator::modifiedClick(const QString& modifier) {
     spot = {list.name, pointIn(list.place)};
   }
   MonkeyInput input;
-  input.description = QStringLiteral("%1+click on %2").arg(modifier, where(spot.name, spot.at));
-  input.stages = {moveTo(spot.at) + QStringList{QStringLiteral("keydown"), modifier} +
-                  clicks(QStringLiteral("1"), 1) + QStringList{QStringLiteral("keyup"), modifier}};
+  input.description = QStringLiteral("%1+click on %2")
+                          .arg(QString::fromStdString(modifier), where(spot.name, spot.at));
+  input.stages = {moveTo(spot.at).keyDown(modifier).click().keyUp(modifier)};
   return input;
 }
 
@@ -239,10 +229,13 @@ MonkeyInput InputGenerator::drag() {
   MonkeyInput input;
   input.description =
       QStringLiteral("drag from %1 to %2").arg(where(from.name, from.at), where(to.name, to.at));
-  input.stages = {moveTo(from.at) + QStringList{QStringLiteral("mousedown"), QStringLiteral("1")} +
-                  moveTo((from.at + to.at) / 2) +
-                  QStringList{QStringLiteral("sleep"), QStringLiteral("0.05")} + moveTo(to.at) +
-                  QStringList{QStringLiteral("mouseup"), QStringLiteral("1")}};
+  const QPoint middle = (from.at + to.at) / 2;
+  input.stages = {moveTo(from.at)
+                      .buttonDown(1)
+                      .moveTo(middle.x(), middle.y())
+                      .pause(0.05)
+                      .moveTo(to.at.x(), to.at.y())
+                      .buttonUp(1)};
   return input;
 }
 
@@ -255,8 +248,7 @@ MonkeyInput InputGenerator::wheel() {
                           .arg(down ? QStringLiteral("down") : QStringLiteral("up"))
                           .arg(turns)
                           .arg(where(spot.name, spot.at));
-  input.stages = {moveTo(spot.at) +
-                  clicks(down ? QStringLiteral("5") : QStringLiteral("4"), turns)};
+  input.stages = {moveTo(spot.at).click(down ? 5 : 4, turns)};
   return input;
 }
 
@@ -265,18 +257,19 @@ MonkeyInput InputGenerator::wheel() {
 MonkeyInput InputGenerator::listKey() {
   const Target& list = pickList();
   const QPoint at = pointIn(list.place);
-  const QString key = QLatin1String(pickFrom(kListKeys));
+  const char* key = pickFrom(kListKeys);
   MonkeyInput input;
-  input.description = QStringLiteral("left-click on %1, key %2").arg(where(list.name, at), key);
-  input.stages = {moveTo(at) + clicks(QStringLiteral("1"), 1), keys({key})};
+  input.description =
+      QStringLiteral("left-click on %1, key %2").arg(where(list.name, at), QLatin1String(key));
+  input.stages = {moveTo(at).click(), keys({key})};
   input.keyPresses = 1;
   return input;
 }
 
 MonkeyInput InputGenerator::keyChord() {
-  const QString key = QLatin1String(pickFrom(kKeys));
+  const char* key = pickFrom(kKeys);
   MonkeyInput input;
-  input.description = QStringLiteral("key %1").arg(key);
+  input.description = QStringLiteral("key %1").arg(QLatin1String(key));
   input.stages = {keys({key})};
   input.keyPresses = 1;
   return input;
@@ -286,11 +279,11 @@ MonkeyInput InputGenerator::keyChord() {
 MonkeyInput InputGenerator::typing() {
   const int length = pick(1, 5);
   QString text;
-  QStringList names;
+  std::vector<std::string> names;
   for (int i = 0; i < length; ++i) {
     const Typed& typed = pickFrom(kTyped);
     text += QLatin1Char(typed.character);
-    names << QLatin1String(typed.keysym);
+    names.emplace_back(typed.keysym);
   }
   MonkeyInput input;
   input.description = QStringLiteral("type \"%1\"").arg(text);
@@ -300,11 +293,11 @@ MonkeyInput InputGenerator::typing() {
 }
 
 MonkeyInput InputGenerator::tabbing() {
-  const QString key = chance(30) ? QStringLiteral("shift+Tab") : QStringLiteral("Tab");
+  const std::string key = chance(30) ? "shift+Tab" : "Tab";
   const int steps = pick(1, 8);
   MonkeyInput input;
-  input.description = QStringLiteral("key %1 x%2").arg(key).arg(steps);
-  input.stages = {keys(QStringList(steps, key))};
+  input.description = QStringLiteral("key %1 x%2").arg(QString::fromStdString(key)).arg(steps);
+  input.stages = {keys(std::vector<std::string>(static_cast<std::size_t>(steps), key))};
   input.keyPresses = steps;
   return input;
 }
@@ -318,8 +311,7 @@ MonkeyInput InputGenerator::copyResultBox() {
       QStringLiteral("copy the result box: Escape, click at (%1, %2), Ctrl+A, Ctrl+C")
           .arg(at.x())
           .arg(at.y());
-  input.stages = {keys({QStringLiteral("Escape")}), moveTo(at) + clicks(QStringLiteral("1"), 1),
-                  keys({QStringLiteral("ctrl+a"), QStringLiteral("ctrl+c")})};
+  input.stages = {keys({"Escape"}), moveTo(at).click(), keys({"ctrl+a", "ctrl+c"})};
   input.keyPresses = 3;
   return input;
 }

@@ -4,9 +4,11 @@
 #include <QPoint>
 #include <QRect>
 #include <QString>
-#include <QStringList>
 #include <random>
+#include <string>
 #include <vector>
+
+#include "xsupport/x_commands.h"
 
 class QWidget;
 
@@ -17,7 +19,7 @@ struct MonkeyInput {
   /// Sent one after the other, each once the window has handled the one before, as a user
   /// who looks before the next key: a click that closes a menu is handled before the key
   /// behind it is pressed.
-  QList<QStringList> stages;
+  QList<xsupport::XCommands> stages;
   /// Key presses other than modifiers that the stages make.
   int keyPresses = 0;
 };
@@ -63,8 +65,8 @@ class InputGenerator {
   /// Most often a point of a control, otherwise any point of the window.
   Spot pickSpot();
 
-  MonkeyInput click(const QString& button, int times);
-  MonkeyInput modifiedClick(const QString& modifier);
+  MonkeyInput click(int button, int times);
+  MonkeyInput modifiedClick(const std::string& modifier);
   MonkeyInput drag();
   MonkeyInput wheel();
   MonkeyInput listKey();

@@ -9,7 +9,6 @@
 #include <QTimer>
 
 #include "desktop/main_window.h"
-#include "x_server.h"
 
 namespace {
 
@@ -19,8 +18,7 @@ constexpr int kClipboardAttempts = 30;
 
 }  // namespace
 
-MonkeyRun::MonkeyRun(Settings settings)
-    : settings_(settings), random_(settings.seed), xclip_(findProgram(QStringLiteral("xclip"))) {}
+MonkeyRun::MonkeyRun(Settings settings) : settings_(settings), random_(settings.seed) {}
 
 MonkeyRun::~MonkeyRun() {
   closeWindow();
@@ -184,27 +182,24 @@ void MonkeyRun::handled() {
 // Reads the clipboard the way another program does; the window answers the request from its
 // event loop, so a read may come too early and is then tried again.
 void MonkeyRun::checkClipboard(int attempt) {
-  pump_.run(xclip_,
-            {QStringLiteral("-o"), QStringLiteral("-selection"), QStringLiteral("clipboard"),
-             QStringLiteral("-t"), QStringLiteral("UTF8_STRING")},
-            kClipboardTimeoutMs, [this, attempt](const std::optional<InputPump::Output>& read) {
-              if (over_) {
-                return;
-              }
-              const QString copied = read && read->exitCode == 0
-                                         ? QString::fromUtf8(read->text)
-                                         : QStringLiteral("<xclip read nothing>");
-              if (copied == expectedCopy_) {
-                ++copies_;
-                QTimer::singleShot(0, this, &MonkeyRun::nextInput);
-              } else if (attempt < kClipboardAttempts) {
-                QTimer::singleShot(100, this, [this, attempt] { checkClipboard(attempt + 1); });
-              } else {
-                fail(QStringLiteral("the result box copied through the clipboard reads\n%1\n"
-                                    "expected\n%2")
-                         .arg(copied, expectedCopy_));
-              }
-            });
+  pump_.await(clipboard_.startRead(), kClipboardTimeoutMs,
+              [this, attempt](const xsupport::ProgramResult& read) {
+                if (over_) {
+                  return;
+                }
+                const QString copied = read.ok() ? QString::fromStdString(read.output)
+                                                 : QStringLiteral("<xclip read nothing>");
+                if (copied == expectedCopy_) {
+                  ++copies_;
+                  QTimer::singleShot(0, this, &MonkeyRun::nextInput);
+                } else if (attempt < kClipboardAttempts) {
+                  QTimer::singleShot(100, this, [this, attempt] { checkClipboard(attempt + 1); });
+                } else {
+                  fail(QStringLiteral("the result box copied through the clipboard reads\n%1\n"
+                                      "expected\n%2")
+                           .arg(copied, expectedCopy_));
+                }
+              });
 }
 
 void MonkeyRun::fail(const QString& problem) {

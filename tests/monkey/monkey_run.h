@@ -10,6 +10,7 @@
 #include "input_pump.h"
 #include "monkey_input.h"
 #include "window_watch.h"
+#include "xsupport/clipboard.h"
 
 class QPlainTextEdit;
 namespace nf {
@@ -70,7 +71,7 @@ class MonkeyRun : public QObject {
   Settings settings_;
   std::mt19937_64 random_;
   InputPump pump_;
-  QString xclip_;
+  xsupport::Clipboard clipboard_;
   QElapsedTimer clock_;
 
   std::unique_ptr<nf::MainWindow> window_;

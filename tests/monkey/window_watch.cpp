@@ -6,12 +6,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <optional>
 #include <string>
-
-#include "core/report.h"
-#include "core/truth_table.h"
-#include "window/layout.h"
 
 namespace {
 
@@ -34,28 +29,9 @@ T* control(const QWidget& window, const QString& name) {
   return found;
 }
 
-// Row `row`'s label for `variables` variables, worked out here: its binary digits, most
-// significant first, one blank between them.
-QString binaryLabel(int variables, int row) {
-  QStringList digits;
-  for (int bit = variables - 1; bit >= 0; --bit) {
-    digits << (((row >> bit) & 1) != 0 ? QStringLiteral("1") : QStringLiteral("0"));
-  }
-  return digits.join(QLatin1Char(' '));
-}
-
-int lastRow(int count) {
-  return count < 0 ? 7 : (8 << count) - 1;
-}
-
 int selectedRow(const QListWidget* list) {
   const QList<QListWidgetItem*> selected = list->selectedItems();
   return selected.size() == 1 ? list->row(selected.front()) : -1;
-}
-
-// A text as the box shows it: each CR LF one line break.
-QString asShown(const std::string& text) {
-  return QString::fromStdString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 // Where two texts part, for the failure message.
@@ -97,37 +73,30 @@ WindowWatch::WindowWatch(QWidget& window)
                control<QRadioButton>(window, indexed("Option1", 1))},
       clear_(control<QPushButton>(window, indexed("Command1", 0))),
       box_(control<QPlainTextEdit>(window, indexed("Text1", 0))) {
-  for (int row = 0; row < 32; ++row) {
-    labels_[static_cast<std::size_t>(row)] = binaryLabel(3, row < 8 ? row : 0);
-  }
-  watchNewSelectors();
-  // Every count the list passes through relabels its rows, also one that a key moves on from
-  // within the same input; hidden rows keep the label of the last count that showed them.
+  // The model hears of each choice as it happens, not once per input: one input can pass the
+  // count list through two counts, and a hidden row keeps the label of the last count that
+  // showed it. The window sets controls itself with their signals blocked, so what arrives here
+  // is the user's doing; it is read off the control after the window has handled it.
   connect(countList_, &QListWidget::itemSelectionChanged, this, [this] {
-    changedSinceClear_ = true;
-    const int count = selectedRow(countList_);
-    for (int row = 0; count != -1 && row <= lastRow(count); ++row) {
-      labels_[static_cast<std::size_t>(row)] = binaryLabel(count + 3, row);
+    if (const int count = selectedRow(countList_); count != -1) {
+      model_.chooseCount(count);
     }
+    watchNewSelectors();
   });
-  for (QRadioButton* option : options_) {
-    connect(option, &QRadioButton::toggled, this, [this](bool on) {
-      if (on) {
-        changedSinceClear_ = true;
-      }
-    });
+  for (int form = 0; form < 2; ++form) {
+    connect(options_[static_cast<std::size_t>(form)], &QRadioButton::toggled, this,
+            [this, form](bool on) {
+              if (on) {
+                model_.chooseForm(form);
+              }
+            });
   }
-  // Connected after the window's own handler, so this runs once Clear has done its work and
-  // the selections it made itself are not taken for the user's.
+  // Connected after the window's own handler, so this runs once Clear has done its work.
   connect(clear_, &QPushButton::clicked, this, [this] {
+    model_.clear();
     clearClicked_ = true;
-    changedSinceClear_ = false;
   });
-
-  for (const std::string_view line : nf::layout::kAssignmentLines) {
-    assignment_ += QString::fromUtf8(line.data(), static_cast<qsizetype>(line.size()));
-    assignment_ += QLatin1Char('\n');
-  }
+  watchNewSelectors();
 }
 
 QLineEdit* WindowWatch::labelBox(int row) const {
@@ -148,9 +117,11 @@ void WindowWatch::watchNewSelectors() {
     QListWidget* list = selector(row);
     if (list != nullptr && watched_[i] != list) {
       watched_[i] = list;
-      // Any change of a value while a Clear's result stands means a report is due again.
-      connect(list, &QListWidget::itemSelectionChanged, this,
-              [this] { changedSinceClear_ = true; });
+      connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row] {
+        if (const int value = selectedRow(list); value != -1) {
+          model_.setValue(row, value);
+        }
+      });
     }
   }
 }
@@ -170,42 +141,16 @@ WindowWatch::Shown WindowWatch::read() const {
   return shown;
 }
 
-QString WindowWatch::reportFor(const Shown& shown) const {
-  nf::TruthTable table;
-  table.setCountIndex(shown.count);
-  for (int row = 0; row < 32; ++row) {
-    table.setSelectedItem(row, shown.values[static_cast<std::size_t>(row)]);
-  }
-  const std::optional<std::string> report = shown.dnf ? nf::WriteDnf(table) : nf::WriteKnf(table);
-  return report ? asShown(*report) : QStringLiteral("<no report>");
-}
-
 QString WindowWatch::expectedBox() const {
-  switch (phase_) {
-    case Phase::Opened:
-      return assignment_;
-    case Phase::Cleared:
-      return QString();
-    case Phase::Reporting:
-      break;
-  }
-  return reportFor(read());
+  return QString::fromStdString(model_.boxText())
+      .replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
 }
 
 QString WindowWatch::checkOpened() {
   const Shown now = read();
   QStringList problems;
-  if (now.count != -1 || now.dnf || now.knf) {
-    problems << QStringLiteral("a count or a form is chosen before the user chose one");
-  }
-  for (std::size_t i = 0; i < 32; ++i) {
-    if (now.values[i] != 0) {
-      problems << QStringLiteral("row %1 does not start at \"0\"").arg(i);
-    }
-  }
-  checkControls(now, problems);
-  checkRows(now, problems);
-  checkBox(problems);
+  checkControls(problems);
+  checkModel(now, problems);
   before_ = now;
   return summary(problems);
 }
@@ -218,22 +163,16 @@ void WindowWatch::beforeInput() {
 
 QString WindowWatch::checkAfterInput() {
   const Shown now = read();
-  // A count the program selects itself (Clear chooses "3") notifies no one outside the window,
-  // and relabels its rows all the same.
-  for (int row = 0; now.count != -1 && row <= lastRow(now.count); ++row) {
-    labels_[static_cast<std::size_t>(row)] = binaryLabel(now.count + 3, row);
-  }
   QStringList problems;
-  checkControls(now, problems);
+  checkControls(problems);
   checkChange(now, problems);
-  checkRows(now, problems);
-  checkBox(problems);
+  checkModel(now, problems);
   return summary(problems);
 }
 
 // What must hold whatever the input was: the window is there, in place, every box read-only,
-// every selector with one item selected, the count and the form chosen together.
-void WindowWatch::checkControls(const Shown& now, QStringList& problems) const {
+// every list with one item selected.
+void WindowWatch::checkControls(QStringList& problems) const {
   if (!window_.isVisible()) {
     problems << QStringLiteral("the window is no longer shown");
   }
@@ -262,34 +201,13 @@ void WindowWatch::checkControls(const Shown& now, QStringList& problems) const {
   if (countList_->selectedItems().size() > 1) {
     problems << QStringLiteral("the count list has several items selected");
   }
-  if (now.count == -1 && phase_ != Phase::Opened) {
-    problems << QStringLiteral("the count list lost its selection");
-  }
-  if (now.count == -1 && (now.dnf || now.knf)) {
-    problems << QStringLiteral("a form is chosen but no count");
-  }
-  if (now.count != -1 && now.dnf == now.knf) {
-    problems << QStringLiteral("a count is chosen but %1 forms")
-                    .arg(now.dnf ? QStringLiteral("both") : QStringLiteral("no"));
-  }
 }
 
-// How the state may have changed by one input, and which text the box must hold after it.
+// One input changes at most one value, of a row the user could see; Clear resets them all.
 void WindowWatch::checkChange(const Shown& now, QStringList& problems) {
   if (clearClicked_) {
     ++tally_.clears;
-    if (now.count != 0 || !now.dnf) {
-      problems << QStringLiteral("after Clear the count is not \"3\" or the form not ДНФ");
-    }
-    for (std::size_t i = 0; i < 32; ++i) {
-      if (now.values[i] != 0) {
-        problems << QStringLiteral("after Clear row %1 is not \"0\"").arg(i);
-      }
-    }
-    phase_ = Phase::Cleared;
-    afterClear_ = now;
   } else {
-    // One input changes at most one value, of a row the user could see.
     int changed = 0;
     for (std::size_t i = 0; i < 32; ++i) {
       if (now.values[i] != before_.values[i]) {
@@ -303,17 +221,6 @@ void WindowWatch::checkChange(const Shown& now, QStringList& problems) {
     if (changed > 1) {
       problems << QStringLiteral("one input changed %1 values").arg(changed);
     }
-    if (phase_ == Phase::Opened && now.count != -1) {
-      // The first choice of either chooses the other's default.
-      if (now.count != 0 && !now.dnf) {
-        problems << QStringLiteral("the first choice left neither count \"3\" nor ДНФ");
-      }
-      phase_ = Phase::Reporting;
-    } else if (phase_ == Phase::Cleared && changedSinceClear_) {
-      phase_ = Phase::Reporting;
-    } else if (phase_ == Phase::Cleared && now != afterClear_) {
-      problems << QStringLiteral("the state changed since Clear without any notification");
-    }
   }
   if (now.count != before_.count) {
     ++tally_.countChanges;
@@ -324,15 +231,25 @@ void WindowWatch::checkChange(const Shown& now, QStringList& problems) {
   tally_.largestCount = std::max(tally_.largestCount, now.count);
 }
 
-// The rows of the chosen count are shown, with their labels; the others hidden, their label
-// boxes keeping what they last held.
-void WindowWatch::checkRows(const Shown& now, QStringList& problems) const {
-  const int last = lastRow(now.count);
+// Everything the window shows, against the model.
+void WindowWatch::checkModel(const Shown& now, QStringList& problems) const {
+  if (now.count != model_.countIndex()) {
+    problems << QStringLiteral("the count list selects item %1, expected %2")
+                    .arg(now.count)
+                    .arg(model_.countIndex());
+  }
+  if (now.dnf != (model_.form() == 0) || now.knf != (model_.form() == 1)) {
+    problems << QStringLiteral("ДНФ %1 and КНФ %2 checked, expected form %3")
+                    .arg(now.dnf)
+                    .arg(now.knf)
+                    .arg(model_.form());
+  }
   for (int row = 0; row < 32; ++row) {
+    const auto i = static_cast<std::size_t>(row);
     const QLineEdit* box = labelBox(row);
     const QLabel* equals = sign(row);
     const QListWidget* list = selector(row);
-    const bool shown = row <= last;
+    const bool shown = row < model_.shownRows();
     const bool made = box != nullptr && equals != nullptr && list != nullptr;
     if (shown
             ? !made || box->isHidden() || equals->isHidden() || list->isHidden()
@@ -342,22 +259,26 @@ void WindowWatch::checkRows(const Shown& now, QStringList& problems) const {
                       .arg(row)
                       .arg(shown ? QStringLiteral("shown") : QStringLiteral("hidden"));
     }
-    const QString& label = labels_[static_cast<std::size_t>(row)];
+    const QString label = QString::fromStdString(model_.label(row));
     if (box != nullptr && box->text() != label) {
       problems << QStringLiteral("label box Text2_%1 reads \"%2\", expected \"%3\"")
                       .arg(row)
                       .arg(box->text(), label);
     }
+    if (now.values[i] != model_.value(row)) {
+      problems << QStringLiteral("row %1 holds %2, expected %3")
+                      .arg(row)
+                      .arg(now.values[i])
+                      .arg(model_.value(row));
+    }
   }
-}
-
-void WindowWatch::checkBox(QStringList& problems) const {
   const QString expected = expectedBox();
-  const QString shown = box_->toPlainText();
-  if (shown != expected) {
-    static const char* const kPhases[] = {"the assignment", "a report", "nothing (after Clear)"};
+  if (const QString shown = box_->toPlainText(); shown != expected) {
     problems << QStringLiteral("the result box should hold %1; %2")
-                    .arg(QLatin1String(kPhases[static_cast<int>(phase_)]),
+                    .arg(model_.box() == UserModel::Box::Report ? QStringLiteral("a report")
+                         : model_.box() == UserModel::Box::Empty
+                             ? QStringLiteral("nothing (after Clear)")
+                             : QStringLiteral("the assignment"),
                          firstDifference(expected, shown));
   }
 }

@@ -7,6 +7,8 @@
 #include <QStringList>
 #include <array>
 
+#include "user_model.h"
+
 class QLabel;
 class QLineEdit;
 class QListWidget;
@@ -16,12 +18,14 @@ class QRadioButton;
 class QWidget;
 
 /// Watches the window between random inputs and says what, if anything, is wrong with what the
-/// user sees. Its expectations come from the rules of the tool, not from the window's code:
-/// the result box holds the assignment until a count or a form is first chosen, is empty from
-/// Clear until the next change of a value, the count or the form, and otherwise holds the
-/// report that the core builds from the count, form and values the controls show. The window
-/// may make the controls of a row only when a count first shows it: a row without controls
-/// counts as hidden and holding "0", the value every row has until the user changes it.
+/// user sees. What the window should show comes from the user model: every choice the user
+/// makes (a count, a form, a value, Clear) is read off its control and told to the model, and
+/// after each input everything the window shows is compared with the model: count, form, the
+/// rows shown, the labels of all 32 rows, the values and the result box. Besides, the window
+/// must still be there and in place, its boxes read-only, every list with one item selected,
+/// and one input may change at most one value, of a row the user could see. The window may make
+/// the controls of a row only when a count first shows it: a row without controls counts as
+/// hidden and holding "0".
 class WindowWatch : public QObject {
   Q_OBJECT
 
@@ -49,8 +53,6 @@ class WindowWatch : public QObject {
   const Tally& tally() const { return tally_; }
 
  private:
-  enum class Phase { Opened, Reporting, Cleared };
-
   // What the controls show.
   struct Shown {
     int count = -1;
@@ -58,7 +60,6 @@ class WindowWatch : public QObject {
     bool knf = false;
     std::array<int, 32> values{};
     std::array<bool, 32> rows{};
-    bool operator==(const Shown&) const = default;
   };
   Shown read() const;
   QLineEdit* labelBox(int row) const;
@@ -66,11 +67,9 @@ class WindowWatch : public QObject {
   QListWidget* selector(int row) const;
   /// Watches the value selectors made since the last call.
   void watchNewSelectors();
-  QString reportFor(const Shown& shown) const;
-  void checkControls(const Shown& now, QStringList& problems) const;
+  void checkControls(QStringList& problems) const;
   void checkChange(const Shown& now, QStringList& problems);
-  void checkRows(const Shown& now, QStringList& problems) const;
-  void checkBox(QStringList& problems) const;
+  void checkModel(const Shown& now, QStringList& problems) const;
 
   QWidget& window_;
   QRect placed_;
@@ -80,12 +79,8 @@ class WindowWatch : public QObject {
   QPlainTextEdit* box_;
   std::array<QPointer<QListWidget>, 32> watched_{};
 
-  QString assignment_;
-  Phase phase_ = Phase::Opened;
+  UserModel model_;
   Shown before_;
-  Shown afterClear_;
-  std::array<QString, 32> labels_;  // what each label box must read, shown or not
-  bool clearClicked_ = false;       // during the current input
-  bool changedSinceClear_ = false;  // a value, the count or the form
+  bool clearClicked_ = false;  // during the current input
   Tally tally_;
 };
