@@ -10,4 +10,12 @@ target_compile_options(
             -Wpedantic
             -Wshadow
             -Wconversion
+            -Wsign-conversion
+            -Wold-style-cast
+            -Woverloaded-virtual
+            -Wnull-dereference
+            -Wformat=2
+            -Wmisleading-indentation
+            # GCC's own: clang, which builds the web page, does not know them.
+            "$<$<CXX_COMPILER_ID:GNU>:-Wduplicated-branches;-Wduplicated-cond;-Wlogical-op;-Wuseless-cast>"
             $<$<BOOL:${NF_WARNINGS_AS_ERRORS}>:-Werror>)
