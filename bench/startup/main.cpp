@@ -182,6 +182,7 @@ double median(std::vector<double> values) {
 
 double median(const std::vector<Run>& runs, double Run::*column) {
   std::vector<double> values;
+  values.reserve(runs.size());
   for (const Run& run : runs) {
     values.push_back(run.*column);
   }

@@ -63,6 +63,7 @@ TEST(LabelTable, ThreeVariablesInFull) {
   const std::vector<std::string_view> expected = {"0 0 0", "0 0 1", "0 1 0", "0 1 1",
                                                   "1 0 0", "1 0 1", "1 1 0", "1 1 1"};
   std::vector<std::string_view> actual;
+  actual.reserve(expected.size());
   for (int row = 0; row < nf::rowLabelCount(0); ++row) {
     actual.push_back(nf::rowLabel(0, row));
   }

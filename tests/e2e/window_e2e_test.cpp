@@ -75,7 +75,7 @@ class WindowE2eTest : public ::testing::Test {
   std::string expectResultBox() {
     const std::string expected = withUnixLineBreaks(expected_.boxText());
     clickThenKeys(layout::kText1, {"ctrl+a", "ctrl+c"});
-    const std::string copied = clipboard_.readUntil(expected, 5s);
+    std::string copied = clipboard_.readUntil(expected, 5s);
     EXPECT_EQ(std::string::npos, copied.find('\r'))
         << "the box should show each CR LF as one line break";
     EXPECT_EQ(expected, copied);

@@ -53,6 +53,7 @@ bool ChildProcess::start(const std::vector<std::string>& argv, const Options& op
   stop();
   result_ = {};
   std::vector<char*> args;
+  args.reserve(argv.size() + 1);
   for (const std::string& arg : argv) {
     args.push_back(const_cast<char*>(arg.c_str()));
   }
