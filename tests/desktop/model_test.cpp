@@ -90,23 +90,6 @@ QString replay(const std::vector<UserAction>& actions) {
   return {};
 }
 
-// Drops actions while the divergence stays, first in large chunks, then one at a time.
-std::vector<UserAction> shrink(std::vector<UserAction> actions, const QElapsedTimer& budget) {
-  for (std::size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
-    for (std::size_t start = 0; start + chunk <= actions.size() && budget.elapsed() < 60'000;) {
-      std::vector<UserAction> fewer = actions;
-      fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(start),
-                  fewer.begin() + static_cast<std::ptrdiff_t>(start + chunk));
-      if (!replay(fewer).isEmpty()) {
-        actions = std::move(fewer);
-      } else {
-        start += chunk;
-      }
-    }
-  }
-  return actions;
-}
-
 }  // namespace
 
 class ModelTest : public QObject {
@@ -135,8 +118,12 @@ class ModelTest : public QObject {
         if (const QString found = driver.difference(model); !found.isEmpty()) {
           QElapsedTimer budget;
           budget.start();
+          // Each replay opens a window: a minute of shrinking at most.
+          const auto fails = [&budget](const std::vector<UserAction>& fewer) {
+            return budget.elapsed() < 60'000 && !replay(fewer).isEmpty();
+          };
           QStringList steps;
-          for (const UserAction& step : shrink(actions, budget)) {
+          for (const UserAction& step : shrink(actions, fails)) {
             steps << QString::fromStdString(step.describe());
           }
           QFAIL(qPrintable(QStringLiteral("seed %1, after %2 actions: %3\nshortest run found:\n%4")

@@ -64,3 +64,20 @@ void apply(const UserAction& action, UserModel& model) {
       break;
   }
 }
+
+std::vector<UserAction> shrink(std::vector<UserAction> actions,
+                               const std::function<bool(const std::vector<UserAction>&)>& fails) {
+  for (std::size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
+    for (std::size_t start = 0; start + chunk <= actions.size();) {
+      std::vector<UserAction> fewer = actions;
+      fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(start),
+                  fewer.begin() + static_cast<std::ptrdiff_t>(start + chunk));
+      if (fails(fewer)) {
+        actions = std::move(fewer);
+      } else {
+        start += chunk;
+      }
+    }
+  }
+  return actions;
+}

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <functional>
 #include <random>
 #include <string>
+#include <vector>
 
 class UserModel;
 
@@ -27,3 +29,8 @@ UserAction randomAction(std::mt19937& random, const UserModel& model);
 
 /// Applies what `action` selects to `model`, in one step.
 void apply(const UserAction& action, UserModel& model);
+
+/// The shortest list found that still fails: drops actions while `fails` says the failure stays,
+/// first in large chunks, then one at a time.
+std::vector<UserAction> shrink(std::vector<UserAction> actions,
+                               const std::function<bool(const std::vector<UserAction>&)>& fails);

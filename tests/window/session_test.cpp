@@ -38,23 +38,6 @@ std::string replay(const std::vector<UserAction>& actions) {
   return {};
 }
 
-// Drops actions while the divergence stays, first in large chunks, then one at a time.
-std::vector<UserAction> shrink(std::vector<UserAction> actions) {
-  for (std::size_t chunk = actions.size() / 2; chunk >= 1; chunk /= 2) {
-    for (std::size_t start = 0; start + chunk <= actions.size();) {
-      std::vector<UserAction> fewer = actions;
-      fewer.erase(fewer.begin() + static_cast<std::ptrdiff_t>(start),
-                  fewer.begin() + static_cast<std::ptrdiff_t>(start + chunk));
-      if (!replay(fewer).empty()) {
-        actions = std::move(fewer);
-      } else {
-        start += chunk;
-      }
-    }
-  }
-  return actions;
-}
-
 unsigned firstSeed() {
   const char* seed = std::getenv("NF_MODEL_SEED");
   return seed != nullptr ? static_cast<unsigned>(std::strtoul(seed, nullptr, 10)) : 20261208U;
@@ -74,7 +57,10 @@ TEST(Sessions, RandomUserSessionsMatchTheUserModel) {
     ++performed;
     if (const std::string found = replay(actions); !found.empty()) {
       std::string steps;
-      for (const UserAction& action : shrink(actions)) {
+      const auto fails = [](const std::vector<UserAction>& fewer) {
+        return !replay(fewer).empty();
+      };
+      for (const UserAction& action : shrink(actions, fails)) {
         steps += "\n  " + action.describe();
       }
       FAIL() << "seed " << seed << ": " << found << "\nshortest run found:" << steps;
