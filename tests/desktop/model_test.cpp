@@ -82,6 +82,9 @@ QString replay(const std::vector<UserAction>& actions) {
   WindowDriver driver;
   UserModel model;
   for (const UserAction& action : actions) {
+    if (!possible(action, model)) {
+      continue;
+    }
     perform(action, driver, model);
     if (QString found = driver.difference(model); !found.isEmpty()) {
       return found;

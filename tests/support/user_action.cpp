@@ -46,6 +46,17 @@ UserAction randomAction(std::mt19937& random, const UserModel& model) {
   return {UserAction::Kind::Label, roll < 97 ? row : 32, 0, UserAction::Way::Click};
 }
 
+bool possible(const UserAction& action, const UserModel& model) {
+  const bool rowControl = action.kind == UserAction::Kind::Value ||
+                          (action.kind == UserAction::Kind::Label && action.target < 32);
+  if (rowControl) {
+    return action.target < model.shownRows();
+  }
+  // The arrows move from the selected option to the other one.
+  return action.kind != UserAction::Kind::Form || action.way != UserAction::Way::Arrows ||
+         (model.form() >= 0 && action.target != model.form());
+}
+
 void apply(const UserAction& action, UserModel& model) {
   switch (action.kind) {
     case UserAction::Kind::Count:

@@ -27,6 +27,11 @@ struct UserAction {
 /// shown rows, a form change by arrows only once a form is chosen (the arrows move from one).
 UserAction randomAction(std::mt19937& random, const UserModel& model);
 
+/// Whether a user can take `action` in the window `model` describes: a row's controls only while
+/// the row is shown, the arrows only from the selected option to the other one. A shortened list
+/// of actions may hold ones that are no longer possible; replays pass over them.
+bool possible(const UserAction& action, const UserModel& model);
+
 /// Applies what `action` selects to `model`, in one step.
 void apply(const UserAction& action, UserModel& model);
 

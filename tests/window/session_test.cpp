@@ -25,6 +25,9 @@ std::string replay(const std::vector<UserAction>& actions) {
   nf::WindowState redrawn = window.state();
   UserModel expected;
   for (const UserAction& action : actions) {
+    if (!possible(action, expected)) {
+      continue;
+    }
     const nf::WindowChanges changes = perform(action, window);
     apply(action, expected);
     redraw(redrawn, window.state(), changes);
