@@ -200,10 +200,13 @@ QString WindowDriver::difference(const UserModel& expected) const {
   }
   for (int row = 0; row < 32 && hasRow(row); ++row) {
     const QString label = QString::fromStdString(expected.label(row));
-    if (labelBox(row)->text() != label || !labelBox(row)->isReadOnly()) {
+    if (labelBox(row)->text() != label) {
       return QStringLiteral("row %1 labelled %2, expected %3")
           .arg(row)
           .arg(labelBox(row)->text(), label);
+    }
+    if (!labelBox(row)->isReadOnly()) {
+      return QStringLiteral("row %1's label box can be edited").arg(row);
     }
     if (selectedRow(selector(row)) != expected.value(row)) {
       return QStringLiteral("row %1 holds %2, expected %3")

@@ -40,6 +40,7 @@ const std::vector<Scenario>& endStateScenarios() {
        {form(1), count(2), value(1, 1), value(17, 1), value(31, 1), clear(), value(6, 1)}},
       {"ClearTwiceThenKnf", {clear(), clear(), form(1)}},
       {"ValueBeforeChoiceThenClear", {value(5, 1), clear(), count(1)}},
+      {"ClearResetsHiddenRows", {count(1), value(12, 1), count(0), clear(), count(1)}},
       {"SameChoiceAgain", {count(1), count(1), form(0), value(4, 1), value(4, 1)}},
       {"SignsAndSquare", {count(1), value(5, 1), sign(0), sign(7), sign(15), sign(32)}},
   };
