@@ -199,7 +199,13 @@ class WindowWriter {
       html_.flag("autofocus");
     }
     hiddenUnlessShown(row);
-    listContent(id, kValueItems, state_.values[at(row)]);
+    if (state_.shown[at(row)]) {
+      listContent(id, kValueItems, state_.values[at(row)]);
+    } else {
+      // A hidden row's selector is filled by the face once the page is up: the first frame
+      // then parses and draws only what it shows.
+      html_.close();
+    }
   }
 
   void countList() {
