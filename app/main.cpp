@@ -6,6 +6,8 @@
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
+  // The installed desktop entry's name: docks and the software centre match the window to it.
+  QGuiApplication::setDesktopFileName(QStringLiteral("org.example.NormalForms"));
   nf::installTranslations(app);
   // One look on every desktop: the colours and sizes of the window are fixed.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
