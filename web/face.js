@@ -148,19 +148,11 @@
       apply(_nf_choose_count(index));
       count.show(_nf_count());
     });
-    // Selectors of rows hidden at first arrive empty; they take row 0's items and scroll bar.
-    const model = byId('List1_0');
-    rowsOf('List1').forEach((element, row) => {
-      if (!element.firstChild) {
-        element.innerHTML = model.innerHTML.replace(/List1_0-/g, 'List1_' + row + '-');
-      }
-    });
     const selectors = rowsOf('List1').map((element, row) => {
       const list = new ListBox(element, (item) => {
         apply(_nf_choose_value(row, item));
         list.show(_nf_value(row));
       });
-      list.show(_nf_value(row));
       return list;
     });
 

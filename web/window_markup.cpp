@@ -22,11 +22,10 @@ constexpr std::string_view kSelectorDescription = "d-selector";
 
 // The desktop's rounding, so that every control lands on the same pixels.
 std::string place(layout::Twips twips) {
-  using layout::toPixels;
-  return "left:" + std::to_string(toPixels(twips.left)) +
-         "px;top:" + std::to_string(toPixels(twips.top)) +
-         "px;width:" + std::to_string(toPixels(twips.width)) +
-         "px;height:" + std::to_string(toPixels(twips.height)) + "px";
+  const layout::Pixels pixels = layout::toPixels(twips);
+  return "left:" + std::to_string(pixels.left) + "px;top:" + std::to_string(pixels.top) +
+         "px;width:" + std::to_string(pixels.width) + "px;height:" + std::to_string(pixels.height) +
+         "px";
 }
 
 // The desktop stacks controls in the order it makes them, rows last and in ascending order,
@@ -199,13 +198,7 @@ class WindowWriter {
       html_.flag("autofocus");
     }
     hiddenUnlessShown(row);
-    if (state_.shown[at(row)]) {
-      listContent(id, kValueItems, state_.values[at(row)]);
-    } else {
-      // A hidden row's selector is filled by the face once the page is up: the first frame
-      // then parses and draws only what it shows.
-      html_.close();
-    }
+    listContent(id, kValueItems, state_.values[at(row)]);
   }
 
   void countList() {

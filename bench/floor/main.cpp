@@ -33,8 +33,8 @@ int main(int argc, char* argv[]) {
 
   const layout::Caption& caption = layout::kLabel2[0];
   QLabel label(qtText(caption.text), &window);
-  label.setGeometry(layout::toPixels(caption.place.left), layout::toPixels(caption.place.top),
-                    layout::toPixels(caption.place.width), layout::toPixels(caption.place.height));
+  const layout::Pixels place = layout::toPixels(caption.place);
+  label.setGeometry(place.left, place.top, place.width, place.height);
 
   window.show();
   return QApplication::exec();

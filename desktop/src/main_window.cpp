@@ -6,7 +6,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScrollBar>
 #include <QSignalBlocker>
 #include <QStyle>
 #include <QStyleFactory>
@@ -28,8 +27,8 @@ QColor qtColour(layout::Rgb rgb) {
 }
 
 void place(QWidget* widget, layout::Twips twips) {
-  widget->setGeometry(layout::toPixels(twips.left), layout::toPixels(twips.top),
-                      layout::toPixels(twips.width), layout::toPixels(twips.height));
+  const layout::Pixels pixels = layout::toPixels(twips);
+  widget->setGeometry(pixels.left, pixels.top, pixels.width, pixels.height);
 }
 
 void fillBackground(QWidget* widget, layout::Rgb rgb) {

@@ -9,6 +9,7 @@
 #include <string>
 #include <string_view>
 
+#include "click_point.h"
 #include "user_model.h"
 #include "window/layout.h"
 #include "xsupport/clipboard.h"
@@ -54,8 +55,8 @@ class WindowE2eTest : public ::testing::Test {
   // then presses `keys`.
   void clickThenKeys(layout::Twips place, const std::vector<std::string>& keys = {}) {
     xsupport::XCommands commands;
-    commands.moveTo(window_.x + layout::toPixels(place.left + place.width / 3),
-                    window_.y + layout::toPixels(place.top + place.height / 2));
+    const ClickPoint at = clickPoint(place);
+    commands.moveTo(window_.x + at.x, window_.y + at.y);
     commands.click();
     if (!keys.empty()) {
       commands.keys(keys);

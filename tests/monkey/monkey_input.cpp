@@ -63,8 +63,8 @@ const char* buttonName(int button) {
 
 // A place of the window's layout in pixels, rounded as the window rounds it.
 QRect pixels(nf::layout::Twips twips) {
-  using nf::layout::toPixels;
-  return {toPixels(twips.left), toPixels(twips.top), toPixels(twips.width), toPixels(twips.height)};
+  const nf::layout::Pixels place = nf::layout::toPixels(twips);
+  return {place.left, place.top, place.width, place.height};
 }
 
 QString where(const QString& name, QPoint at) {

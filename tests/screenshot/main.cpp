@@ -10,6 +10,7 @@
 #include <string>
 #include <thread>
 
+#include "click_point.h"
 #include "window/layout.h"
 #include "xsupport/child_process.h"
 #include "xsupport/program_path.h"
@@ -71,11 +72,10 @@ int main(int argc, char* argv[]) {
     return fail(place.problem);
   }
 
-  // Into each control a third of its width from the left, clear of any scroll bar.
   xsupport::XCommands commands;
   const auto clickThenDown = [&](layout::Twips twips) {
-    commands.moveTo(place.x + scale * layout::toPixels(twips.left + twips.width / 3),
-                    place.y + scale * layout::toPixels(twips.top + twips.height / 2));
+    const ClickPoint at = clickPoint(twips, scale);
+    commands.moveTo(place.x + at.x, place.y + at.y);
     commands.click().keys({"Down"});
   };
   clickThenDown(layout::kList2);  // the count list shows "3": clicked, then Down to "4"

@@ -40,11 +40,12 @@ std::string quoted(std::string_view text) {
   return out + "\"";
 }
 
+// In the window's pixels; a control inside the frame is placed relative to it.
 std::string rect(layout::Twips place, layout::Twips parent = {0, 0, 0, 0}) {
-  const auto px = layout::toPixels;
-  return "[" + std::to_string(px(parent.left) + px(place.left)) + "," +
-         std::to_string(px(parent.top) + px(place.top)) + "," + std::to_string(px(place.width)) +
-         "," + std::to_string(px(place.height)) + "]";
+  const layout::Pixels own = layout::toPixels(place);
+  const layout::Pixels offset = layout::toPixels(parent);
+  return "[" + std::to_string(offset.left + own.left) + "," + std::to_string(offset.top + own.top) +
+         "," + std::to_string(own.width) + "," + std::to_string(own.height) + "]";
 }
 
 std::string controls() {

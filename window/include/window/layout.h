@@ -21,11 +21,23 @@ struct Rgb {
   int blue;
 };
 
+struct Pixels {
+  int left;
+  int top;
+  int width;
+  int height;
+};
+
 inline constexpr int kTwipsPerPixel = 15;
 
 /// Length in pixels at 96 dpi of a length in twips, rounded to the nearest pixel.
 constexpr int toPixels(int twips) {
   return (twips + kTwipsPerPixel / 2) / kTwipsPerPixel;
+}
+
+/// A place in pixels, each of its four figures rounded alone, as every face places controls.
+constexpr Pixels toPixels(Twips place) {
+  return {toPixels(place.left), toPixels(place.top), toPixels(place.width), toPixels(place.height)};
 }
 
 inline constexpr int kClientWidth = 7275;
