@@ -43,8 +43,8 @@ void describe(QWidget* widget, layout::Accessible accessible) {
   widget->setAccessibleDescription(qtText(accessible.description));
 }
 
-QString indexedName(const char* group, int index) {
-  return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
+QString nameOf(layout::Control control) {
+  return qtText(control.name());
 }
 
 int lastShownRow(const WindowState& state) {
@@ -82,13 +82,13 @@ QFont MainWindow::programFont() {
 void MainWindow::createControls() {
   for (std::size_t i = 0; i < Label2.size(); ++i) {
     Label2[i] = new QLabel(qtText(layout::kLabel2[i].text), this);
-    Label2[i]->setObjectName(indexedName("Label2", static_cast<int>(i)));
+    Label2[i]->setObjectName(nameOf({layout::group::Label2, static_cast<int>(i)}));
     Label2[i]->setAlignment(Qt::AlignCenter);
     fillBackground(Label2[i], layout::kCaptionColour);
   }
 
   List2 = new SelectorList(this);
-  List2->setObjectName(QStringLiteral("List2"));
+  List2->setObjectName(nameOf({layout::group::List2}));
   describe(List2, layout::kCountListAccessible);
   for (const std::string_view item : kCountItems) {
     List2->addItem(qtText(item));
@@ -97,20 +97,20 @@ void MainWindow::createControls() {
 
   // The options cover most of the frame's top edge, so it draws neither border nor caption.
   Frame1 = new QFrame(this);
-  Frame1->setObjectName(QStringLiteral("Frame1"));
+  Frame1->setObjectName(nameOf({layout::group::Frame1}));
   describe(Frame1, layout::kFrameAccessible);
   fillBackground(Frame1, layout::kWindowColour);
   option1Group = new QButtonGroup(this);
   for (std::size_t i = 0; i < Option1.size(); ++i) {
     Option1[i] = new QRadioButton(qtText(layout::kOption1[i].text), Frame1);
-    Option1[i]->setObjectName(indexedName("Option1", static_cast<int>(i)));
+    Option1[i]->setObjectName(nameOf({layout::group::Option1, static_cast<int>(i)}));
     describe(Option1[i], layout::kOptionAccessible[i]);
     fillBackground(Option1[i], layout::kOption1[i].colour);
     option1Group->addButton(Option1[i], static_cast<int>(i));
   }
 
   Command1[0] = new QPushButton(qtText(layout::kCommand1Text), this);
-  Command1[0]->setObjectName(indexedName("Command1", 0));
+  Command1[0]->setObjectName(nameOf({layout::group::Command1, 0}));
   describe(Command1[0], layout::kClearAccessible);
   // The window's style shades a button's colour into a gradient; the classic bevelled style
   // fills the face with the plain colour.
@@ -120,13 +120,13 @@ void MainWindow::createControls() {
   fillBackground(Command1[0], layout::kClearColour);
 
   Label1[kRowSlots] = new ClickLabel(this);
-  Label1[kRowSlots]->setObjectName(indexedName("Label1", kRowSlots));
+  Label1[kRowSlots]->setObjectName(nameOf({layout::group::Label1, kRowSlots}));
   Label1[kRowSlots]->setToolTip(qtText(layout::kEasterSquareTip));
   Label1[kRowSlots]->setAccessibleName(qtText(layout::kEasterSquareTip));
   fillBackground(Label1[kRowSlots], layout::kWindowColour);
 
   Text1[0] = new QPlainTextEdit(this);
-  Text1[0]->setObjectName(indexedName("Text1", 0));
+  Text1[0]->setObjectName(nameOf({layout::group::Text1, 0}));
   describe(Text1[0], layout::kResultAccessible);
   Text1[0]->setReadOnly(true);
   // Read-only, yet the user can still reach the box with Tab, select and copy.
@@ -169,14 +169,14 @@ void MainWindow::createRow(int row, const QFont& valueFont) {
   const layout::RowPlaces places = layout::rowPlaces(row);
 
   Text2[i] = new QLineEdit(this);
-  Text2[i]->setObjectName(indexedName("Text2", row));
+  Text2[i]->setObjectName(nameOf({layout::group::Text2, row}));
   Text2[i]->setReadOnly(true);
   Text2[i]->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
   Text2[i]->setAccessibleDescription(qtText(layout::kLabelBoxDescription));
   place(Text2[i], places.labelBox);
 
   Label1[i] = new ClickLabel(qtText(layout::kSignText), this);
-  Label1[i]->setObjectName(indexedName("Label1", row));
+  Label1[i]->setObjectName(nameOf({layout::group::Label1, row}));
   describe(Label1[i], layout::kSignAccessible);
   Label1[i]->setAlignment(Qt::AlignCenter);
   fillBackground(Label1[i], layout::kSignColour);
@@ -185,7 +185,7 @@ void MainWindow::createRow(int row, const QFont& valueFont) {
           [this, row] { showChanges(model_.clickLabel(row)); });
 
   List1[i] = new SelectorList(this);
-  List1[i]->setObjectName(indexedName("List1", row));
+  List1[i]->setObjectName(nameOf({layout::group::List1, row}));
   List1[i]->setFont(valueFont);
   for (const std::string_view item : kValueItems) {
     List1[i]->addItem(qtText(item));
@@ -206,28 +206,15 @@ void MainWindow::createRow(int row, const QFont& valueFont) {
 }
 
 void MainWindow::setTabOrder() {
-  std::vector<QWidget*> order;
-  const auto add = [&order](auto& group, int from, int to) {
-    const int step = from <= to ? 1 : -1;
-    for (int i = from; i != to + step; i += step) {
-      if (QWidget* control = group[static_cast<std::size_t>(i)]) {
-        order.push_back(control);
+  QWidget* previous = nullptr;
+  for (const layout::Control& control : layout::tabOrder()) {
+    // Rows not made yet have no controls to pass.
+    if (auto* next = findChild<QWidget*>(nameOf(control))) {
+      if (previous != nullptr) {
+        QWidget::setTabOrder(previous, next);
       }
+      previous = next;
     }
-  };
-  add(List1, 0, 7);
-  order.push_back(Text1[0]);
-  add(Text2, 0, 15);
-  add(List1, 8, 15);
-  add(List1, 31, 24);
-  add(Text2, 31, 16);
-  add(List1, 23, 16);
-  order.push_back(List2);
-  order.push_back(Option1[0]);
-  order.push_back(Option1[1]);
-  order.push_back(Command1[0]);
-  for (std::size_t i = 1; i < order.size(); ++i) {
-    QWidget::setTabOrder(order[i - 1], order[i]);
   }
 }
 

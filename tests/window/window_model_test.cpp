@@ -5,7 +5,7 @@
 
 #include <vector>
 
-#include "model_check.h"
+#include "model_face.h"
 #include "scenarios.h"
 #include "window/layout.h"
 
@@ -27,14 +27,8 @@ class EndStates : public ::testing::TestWithParam<Scenario> {};
 
 // After every action of the scenario the whole state equals the user model's.
 TEST_P(EndStates, MatchTheUserModelAfterEveryAction) {
-  nf::WindowModel window;
-  UserModel expected;
-  ASSERT_EQ("", difference(window.state(), expected)) << "as the window opens";
-  for (const UserAction& action : GetParam().actions) {
-    perform(action, window);
-    apply(action, expected);
-    ASSERT_EQ("", difference(window.state(), expected)) << "after " << action.describe();
-  }
+  ModelFace face;
+  EXPECT_EQ("", replay(face, GetParam().actions));
 }
 
 INSTANTIATE_TEST_SUITE_P(Table, EndStates, ::testing::ValuesIn(endStateScenarios()),

@@ -4,7 +4,9 @@
 // a pixel at 96 dpi), colours and texts. The window reads these tables and nothing else.
 
 #include <array>
+#include <string>
 #include <string_view>
+#include <vector>
 
 namespace nf::layout {
 
@@ -96,6 +98,7 @@ inline constexpr std::string_view kSignText = " = ";
 // The truth-table grid: rows 0-15 in the left column, rows 16-31 in the right one, row k and
 // row k + 16 on grid line k.
 inline constexpr int kGridLines = 16;
+inline constexpr int kRows = 2 * kGridLines;
 inline constexpr int kLabelBoxWidth = 1000;
 inline constexpr int kLabelBoxHeight = 315;
 inline constexpr int kSignWidth = 615;
@@ -155,6 +158,59 @@ constexpr RowPlaces rowPlaces(int row) {
           {x.signLeft, y.signTop[c], kSignWidth, kSignHeight},
           {x.selectorLeft, y.selectorTop[c], kSelectorWidth, kSelectorHeight}};
 }
+
+// The controls' names. A control has one name everywhere: the desktop's object name, the
+// page's element id, the name the tests drive it by and the one a bug report quotes, so that
+// "List1_20 keeps its value" means the same control on both faces. The name is the group's, and
+// for a control in an indexed group the element's index after "_": row 7's value selector is
+// "List1_7", the count list simply "List2". The groups:
+//   Label2    the captions "Брой" (0) and "Вид:" (1)
+//   List2     the count list: "3", "4", "5"
+//   Frame1    the frame around the option pair
+//   Option1   the option pair: ДНФ (0) and КНФ (1)
+//   Command1  the Clear button "Чисти" (0, the only one)
+//   Text2     row i's label box, "1 0 1"
+//   Label1    row i's " = " sign; element 32 is the small square above the result box
+//   List1     row i's value selector: "0", "1"
+//   Text1     the result box (0, the only one)
+namespace group {
+inline constexpr std::string_view Label2 = "Label2";
+inline constexpr std::string_view List2 = "List2";
+inline constexpr std::string_view Frame1 = "Frame1";
+inline constexpr std::string_view Option1 = "Option1";
+inline constexpr std::string_view Command1 = "Command1";
+inline constexpr std::string_view Text2 = "Text2";
+inline constexpr std::string_view Label1 = "Label1";
+inline constexpr std::string_view List1 = "List1";
+inline constexpr std::string_view Text1 = "Text1";
+}  // namespace group
+
+/// Index of a control that stands alone rather than in an indexed group.
+inline constexpr int kAlone = -1;
+
+struct Control {
+  std::string_view group;
+  int index = kAlone;
+
+  /// The control's name: "List1_7", or the group's alone ("List2").
+  std::string name() const;
+
+  bool operator==(const Control&) const = default;
+};
+
+/// Every control that takes the keyboard focus, in Tab order; a face passes over those that
+/// are not shown.
+std::vector<Control> tabOrder();
+
+/// A control and its rectangle in the window's pixels, rounded as every face places it (an
+/// option lies inside the frame: its place there plus the frame's).
+struct ControlPlace {
+  Control control;
+  Pixels pixels;
+};
+
+/// Every control of the window with its place, the 32 rows' included.
+std::vector<ControlPlace> controlPlaces();
 
 // What assistive technology reads out for each control: a name and a description. A row's
 // name carries its label, which changes with the count ("Стойност на ред 1 0 1").
