@@ -72,16 +72,16 @@ class AccessibilityTest : public WindowTestCase {
   void wholeSessionWithoutAMouse() {
     QCOMPARE(QApplication::focusWidget(), driver().selector(0));
     press(Qt::Key_1);  // row 0 before any choice: the box keeps the assignment
-    QCOMPARE(WindowDriver::selectedRow(driver().selector(0)), 1);
+    QCOMPARE(selectedItem(driver().selector(0)), 1);
 
     // Tab to the count list: rows 1-7, the result box and the eight label boxes lie between.
     for (int i = 0; i < 17; ++i) {
       press(Qt::Key_Tab);
     }
     QCOMPARE(QApplication::focusWidget(), driver().countList());
-    QCOMPARE(WindowDriver::selectedRow(driver().countList()), -1);
+    QCOMPARE(selectedItem(driver().countList()), -1);
     press(Qt::Key_4);
-    QCOMPARE(WindowDriver::selectedRow(driver().countList()), 1);
+    QCOMPARE(selectedItem(driver().countList()), 1);
     QVERIFY(driver().option(0)->isChecked());
     QCOMPARE(driver().resultLines().at(2), QStringLiteral("(!A ^ !B ^ !C ^ !D)"));
 
@@ -96,7 +96,7 @@ class AccessibilityTest : public WindowTestCase {
     press(Qt::Key_Tab);
     QCOMPARE(QApplication::focusWidget(), driver().selector(0));
     press(Qt::Key_Up);
-    QCOMPARE(WindowDriver::selectedRow(driver().selector(0)), 0);
+    QCOMPARE(selectedItem(driver().selector(0)), 0);
     QCOMPARE(driver().resultLines().size(), 3);
     press(Qt::Key_Down);
     QCOMPARE(driver().resultLines().size(), 4);
@@ -105,9 +105,9 @@ class AccessibilityTest : public WindowTestCase {
     press(Qt::Key_Tab, Qt::ShiftModifier);
     press(Qt::Key_Space);
     QCOMPARE(QApplication::focusWidget(), driver().clearButton());
-    QCOMPARE(WindowDriver::selectedRow(driver().countList()), 0);
+    QCOMPARE(selectedItem(driver().countList()), 0);
     QVERIFY(driver().option(0)->isChecked());
-    QCOMPARE(WindowDriver::selectedRow(driver().selector(0)), 0);
+    QCOMPARE(selectedItem(driver().selector(0)), 0);
     QVERIFY(driver().resultBox()->toPlainText().isEmpty());
   }
 

@@ -142,9 +142,9 @@ class BehaviourTest : public WindowTestCase {
     // Not even for a moment: the window would put the selection back, but the user saw it go.
     const QSignalSpy changes(list, &QListWidget::itemSelectionChanged);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::ControlModifier, shown);
-    QCOMPARE(WindowDriver::selectedRow(list), 0);
+    QCOMPARE(selectedItem(list), 0);
     QTest::keyClick(list, Qt::Key_Space, Qt::ControlModifier);
-    QCOMPARE(WindowDriver::selectedRow(list), 0);
+    QCOMPARE(selectedItem(list), 0);
     QCOMPARE(changes.count(), 0);
   }
 
@@ -163,20 +163,20 @@ class BehaviourTest : public WindowTestCase {
     QVERIFY(!list->indexAt(below).isValid());
 
     QTest::mouseClick(list->viewport(), Qt::LeftButton, Qt::NoModifier, below);
-    QCOMPARE(WindowDriver::selectedRow(list), last);
+    QCOMPARE(selectedItem(list), last);
 
     const QPoint outside(lastItem.center().x(), list->viewport()->height() + 30);
     QTest::mousePress(list->viewport(), Qt::LeftButton, Qt::NoModifier, lastItem.center());
     QTest::mouseMove(list->viewport(), outside);
     QTest::mouseRelease(list->viewport(), Qt::LeftButton, Qt::NoModifier, outside);
-    QCOMPARE(WindowDriver::selectedRow(list), last);
+    QCOMPARE(selectedItem(list), last);
   }
 
   void focusAloneDoesNotChooseACount() {
     QListWidget* list = driver().countList();
     list->setFocus(Qt::TabFocusReason);
     QTest::keyClick(driver().option(1), Qt::Key_Tab, Qt::ShiftModifier);
-    QCOMPARE(WindowDriver::selectedRow(list), -1);
+    QCOMPARE(selectedItem(list), -1);
     QVERIFY(!driver().option(0)->isChecked());
     QCOMPARE(driver().difference(UserModel()), QString());
   }
@@ -229,7 +229,7 @@ class BehaviourTest : public WindowTestCase {
       timer.start();
       press();
       nanoseconds.push_back(timer.nsecsElapsed());
-      QCOMPARE(WindowDriver::selectedRow(last), value);
+      QCOMPARE(selectedItem(last), value);
     }
     UserModel expected;
     expected.chooseCount(2);

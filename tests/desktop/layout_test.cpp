@@ -172,7 +172,7 @@ class LayoutTest : public WindowTestCase {
   }
 
   void startState() {
-    QCOMPARE(WindowDriver::selectedRow(driver().countList()), -1);
+    QCOMPARE(selectedItem(driver().countList()), -1);
     QVERIFY(!driver().option(0)->isChecked());
     QVERIFY(!driver().option(1)->isChecked());
     QCOMPARE(driver().shownRows(), QList<int>({0, 1, 2, 3, 4, 5, 6, 7}));
@@ -181,7 +181,7 @@ class LayoutTest : public WindowTestCase {
     for (int row = 0; row < 32 && driver().hasRow(row); ++row) {
       QCOMPARE(driver().labelBox(row)->text(), row < 8 ? labels[row] : QStringLiteral("0 0 0"));
       QVERIFY(driver().labelBox(row)->isReadOnly());
-      QCOMPARE(WindowDriver::selectedRow(driver().selector(row)), 0);
+      QCOMPARE(selectedItem(driver().selector(row)), 0);
     }
     QVERIFY(driver().resultBox()->isReadOnly());
     QCOMPARE(driver().resultBox()->verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);

@@ -1,6 +1,6 @@
-// Random sequences of real user actions on the window, checked after every action against a
-// model of what the user should see. A divergence is reported with its seed and the shortest
-// list of actions found that still reproduces it.
+// Random sequences of real user actions on the window, checked after every action against the
+// user model. A divergence is reported with its seed and the shortest list of actions found
+// that still reproduces it.
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QLabel>
@@ -13,8 +13,8 @@
 #include <vector>
 
 #include "desktop/main_window.h"
+#include "session_runner.h"
 #include "suites.h"
-#include "user_action.h"
 #include "user_model.h"
 #include "window_driver.h"
 
@@ -25,7 +25,8 @@ int shownItem(const QListWidget* list) {
 }
 
 // Performs `action` on the window the way it says, and the same selections, step by step, on
-// the model: a count reached by arrows passes through the counts between.
+// the model: a count reached by arrows passes through the counts between. The runner applies
+// the action to the model afterwards.
 void perform(const UserAction& action, WindowDriver& driver, UserModel& model) {
   using Kind = UserAction::Kind;
   using Way = UserAction::Way;
@@ -74,24 +75,28 @@ void perform(const UserAction& action, WindowDriver& driver, UserModel& model) {
       driver.clickSign(action.target);
       break;
   }
-  apply(action, model);
 }
 
-// Replays `actions` on a fresh window; the divergence it ends in, if any.
-QString replay(const std::vector<UserAction>& actions) {
-  WindowDriver driver;
-  UserModel model;
-  for (const UserAction& action : actions) {
-    if (!possible(action, model)) {
-      continue;
-    }
-    perform(action, driver, model);
-    if (QString found = driver.difference(model); !found.isEmpty()) {
-      return found;
-    }
+// The Qt window as the sessions drive it: a fresh window for every session.
+class DesktopFace : public Face {
+ public:
+  void open() override { driver_ = std::make_unique<WindowDriver>(); }
+  void perform(const UserAction& action, UserModel& expected) override {
+    ::perform(action, *driver_, expected);
   }
-  return {};
-}
+  SeenWindow read() override { return readWindow(driver_->window()); }
+  std::string problem() override {
+    for (int row = 0; row < 32 && driver_->hasRow(row); ++row) {
+      if (!driver_->labelBox(row)->isReadOnly()) {
+        return "row " + std::to_string(row) + "'s label box can be edited";
+      }
+    }
+    return {};
+  }
+
+ private:
+  std::unique_ptr<WindowDriver> driver_;
+};
 
 }  // namespace
 
@@ -100,44 +105,15 @@ class ModelTest : public QObject {
 
  private slots:
   void randomUserSessionsMatchTheModel() {
-    const unsigned firstSeed = qEnvironmentVariableIsSet("NF_MODEL_SEED")
-                                   ? qEnvironmentVariable("NF_MODEL_SEED").toUInt()
-                                   : 20261208U;
     constexpr int kSessions = 200;  // short sessions: the start state is visited often
     constexpr int kActionsPerSession = 50;
     QElapsedTimer clock;
     clock.start();
-    int performed = 0;
-    for (unsigned seed = firstSeed; seed < firstSeed + kSessions; ++seed) {
-      std::mt19937 random(seed);
-      WindowDriver driver;
-      UserModel model;
-      std::vector<UserAction> actions;
-      while (std::ssize(actions) < kActionsPerSession) {
-        const UserAction action = randomAction(random, model);
-        perform(action, driver, model);
-        actions.push_back(action);
-        ++performed;
-        if (const QString found = driver.difference(model); !found.isEmpty()) {
-          QElapsedTimer budget;
-          budget.start();
-          // Each replay opens a window: a minute of shrinking at most.
-          const auto fails = [&budget](const std::vector<UserAction>& fewer) {
-            return budget.elapsed() < 60'000 && !replay(fewer).isEmpty();
-          };
-          QStringList steps;
-          for (const UserAction& step : shrink(actions, fails)) {
-            steps << QString::fromStdString(step.describe());
-          }
-          QFAIL(qPrintable(QStringLiteral("seed %1, after %2 actions: %3\nshortest run found:\n%4")
-                               .arg(seed)
-                               .arg(actions.size())
-                               .arg(found, steps.join(QLatin1Char('\n')))));
-        }
-      }
-    }
-    qInfo("%d actions in %lld ms", performed, clock.elapsed());
-    QVERIFY(performed >= kSessions * kActionsPerSession);
+    DesktopFace face;
+    const std::string failure =
+        runRandomSessions(face, {firstSeedFromEnvironment(), kSessions, kActionsPerSession});
+    QVERIFY2(failure.empty(), failure.c_str());
+    qInfo("%d actions in %lld ms", kSessions * kActionsPerSession, clock.elapsed());
   }
 };
 

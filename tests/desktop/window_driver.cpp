@@ -11,21 +11,19 @@
 #include <QTest>
 
 #include "desktop/main_window.h"
-#include "user_model.h"
 
 namespace {
 
+namespace group = nf::layout::group;
+
+// A control the test needs: its absence is a fault of the test or the window.
 template <typename T>
-T* findControl(const nf::MainWindow& window, const QString& name) {
-  T* found = window.findChild<T*>(name);
+T* existing(const QWidget& window, nf::layout::Control control) {
+  T* found = findControl<T>(window, control);
   if (found == nullptr) {
-    qFatal("no control named %s", qPrintable(name));
+    qFatal("no control named %s", control.name().c_str());
   }
   return found;
-}
-
-QString indexed(const char* group, int index) {
-  return QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(index);
 }
 
 // Centre of one of the scroll bar's arrow buttons, as the style draws it.
@@ -63,32 +61,36 @@ WindowDriver::WindowDriver() : window_(std::make_unique<nf::MainWindow>()) {
 WindowDriver::~WindowDriver() = default;
 
 QListWidget* WindowDriver::countList() const {
-  return findControl<QListWidget>(*window_, QStringLiteral("List2"));
+  return existing<QListWidget>(*window_, {group::List2});
 }
 QRadioButton* WindowDriver::option(int index) const {
-  return findControl<QRadioButton>(*window_, indexed("Option1", index));
+  return existing<QRadioButton>(*window_, {group::Option1, index});
 }
 QPushButton* WindowDriver::clearButton() const {
-  return findControl<QPushButton>(*window_, indexed("Command1", 0));
+  return existing<QPushButton>(*window_, {group::Command1, 0});
 }
 QLineEdit* WindowDriver::labelBox(int row) const {
-  return findControl<QLineEdit>(*window_, indexed("Text2", row));
+  return existing<QLineEdit>(*window_, {group::Text2, row});
 }
 QLabel* WindowDriver::sign(int index) const {
-  return findControl<QLabel>(*window_, indexed("Label1", index));
+  return existing<QLabel>(*window_, {group::Label1, index});
 }
 QListWidget* WindowDriver::selector(int row) const {
-  return findControl<QListWidget>(*window_, indexed("List1", row));
+  return existing<QListWidget>(*window_, {group::List1, row});
 }
 QPlainTextEdit* WindowDriver::resultBox() const {
-  return findControl<QPlainTextEdit>(*window_, indexed("Text1", 0));
+  return existing<QPlainTextEdit>(*window_, {group::Text1, 0});
 }
 QWidget* WindowDriver::control(const QString& name) const {
-  return findControl<QWidget>(*window_, name);
+  QWidget* found = window_->findChild<QWidget*>(name);
+  if (found == nullptr) {
+    qFatal("no control named %s", qPrintable(name));
+  }
+  return found;
 }
 
 bool WindowDriver::hasRow(int row) const {
-  return window_->findChild<QListWidget*>(indexed("List1", row)) != nullptr;
+  return findControl<QListWidget>(*window_, {group::List1, row}) != nullptr;
 }
 
 void WindowDriver::scrollUntilShown(QListWidget* list, int row) {
@@ -154,11 +156,6 @@ void WindowDriver::clickSign(int index) {
   QTest::mouseClick(sign(index), Qt::LeftButton);
 }
 
-int WindowDriver::selectedRow(const QListWidget* list) {
-  const QList<QListWidgetItem*> selected = list->selectedItems();
-  return selected.isEmpty() ? -1 : list->row(selected.front());
-}
-
 QList<int> WindowDriver::shownRows() const {
   QList<int> rows;
   for (int row = 0; row < 32 && hasRow(row); ++row) {
@@ -180,48 +177,5 @@ QStringList WindowDriver::resultLines() const {
 }
 
 QString WindowDriver::difference(const UserModel& expected) const {
-  const int count = selectedRow(countList());
-  if (count != expected.countIndex()) {
-    return QStringLiteral("count %1, expected %2").arg(count).arg(expected.countIndex());
-  }
-  for (int form = 0; form < 2; ++form) {
-    if (option(form)->isChecked() != (expected.form() == form)) {
-      return QStringLiteral("option %1 checked: %2").arg(form).arg(option(form)->isChecked());
-    }
-  }
-  QList<int> expectedRows;
-  for (int row = 0; row < expected.shownRows(); ++row) {
-    expectedRows.append(row);
-  }
-  if (shownRows() != expectedRows) {
-    return QStringLiteral("%1 rows shown, expected %2")
-        .arg(shownRows().size())
-        .arg(expected.shownRows());
-  }
-  for (int row = 0; row < 32 && hasRow(row); ++row) {
-    const QString label = QString::fromStdString(expected.label(row));
-    if (labelBox(row)->text() != label) {
-      return QStringLiteral("row %1 labelled %2, expected %3")
-          .arg(row)
-          .arg(labelBox(row)->text(), label);
-    }
-    if (!labelBox(row)->isReadOnly()) {
-      return QStringLiteral("row %1's label box can be edited").arg(row);
-    }
-    if (selectedRow(selector(row)) != expected.value(row)) {
-      return QStringLiteral("row %1 holds %2, expected %3")
-          .arg(row)
-          .arg(selectedRow(selector(row)))
-          .arg(expected.value(row));
-    }
-  }
-  if (const QStringList lines = resultLines(); lines != boxLines(expected.boxText())) {
-    return QStringLiteral("the box holds %1").arg(lines.join(QLatin1Char('|')));
-  }
-  return {};
-}
-
-QStringList boxLines(const std::string& text) {
-  // The box shows the break after the last line as one more, empty line.
-  return QString::fromStdString(text).split(QStringLiteral("\r\n"));
+  return QString::fromStdString(::difference(readWindow(*window_), expected));
 }

@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <memory>
 
+#include "window_reader.h"
+
 class UserModel;
 class QLabel;
 class QLineEdit;
@@ -52,8 +54,6 @@ class WindowDriver {
   void clickClear();
   void clickSign(int index);
 
-  /// Index of the selected item of a list, -1 for none.
-  static int selectedRow(const QListWidget* list);
   /// Rows whose three controls are visible, in ascending order.
   QList<int> shownRows() const;
   /// Text of the result box, one entry per line.
@@ -67,6 +67,3 @@ class WindowDriver {
 
   std::unique_ptr<nf::MainWindow> window_;
 };
-
-/// A text as the result box shows it: one entry per line, each CR LF one line break.
-QStringList boxLines(const std::string& text);

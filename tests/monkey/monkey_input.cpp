@@ -61,10 +61,17 @@ const char* buttonName(int button) {
   return kNames[button - 1];
 }
 
-// A place of the window's layout in pixels, rounded as the window rounds it.
-QRect pixels(nf::layout::Twips twips) {
-  const nf::layout::Pixels place = nf::layout::toPixels(twips);
-  return {place.left, place.top, place.width, place.height};
+namespace group = nf::layout::group;
+
+// How often a click aims at each kind of control: the lists and the options most.
+int weight(nf::layout::Control control) {
+  const std::string_view g = control.group;
+  return g == group::List2                           ? 60
+         : g == group::Text1                         ? 40
+         : g == group::Option1                       ? 30
+         : g == group::List1 || g == group::Command1 ? 12
+         : g == group::Label1                        ? (control.index == nf::layout::kRows ? 8 : 2)
+                                                     : 4;
 }
 
 QString where(const QString& name, QPoint at) {
@@ -75,51 +82,28 @@ QString where(const QString& name, QPoint at) {
 
 InputGenerator::InputGenerator(std::mt19937_64& random, const QWidget& window)
     : random_(random), window_(window), area_(window.mapToGlobal(QPoint(0, 0)), window.size()) {
-  const QPoint origin = area_.topLeft();
-  const auto add = [this, &window](const QString& name, int weight) {
-    const auto* control = window.findChild<const QWidget*>(name);
-    if (control == nullptr) {
-      qFatal("the window has no control named %s", qPrintable(name));
-    }
-    targets_.push_back({name, QRect(control->mapToGlobal(QPoint(0, 0)), control->size()), weight});
-    totalWeight_ += weight;
-  };
   // Every row slot is a target, shown, hidden or not made yet: a click where a hidden row
   // would be must land on the window's background and change nothing.
-  const auto addRow = [this, origin](const char* group, int row, nf::layout::Twips place,
-                                     int weight) {
-    targets_.push_back({QStringLiteral("%1_%2").arg(QLatin1String(group)).arg(row),
-                        pixels(place).translated(origin), weight});
-    totalWeight_ += weight;
-  };
-  for (int row = 0; row < 32; ++row) {
-    const nf::layout::RowPlaces places = nf::layout::rowPlaces(row);
-    addRow("List1", row, places.selector, 12);
-    addRow("Text2", row, places.labelBox, 4);
-    addRow("Label1", row, places.sign, 2);
+  for (const nf::layout::ControlPlace& place : nf::layout::controlPlaces()) {
+    const nf::layout::Pixels at = place.pixels;
+    targets_.push_back({place.control, QString::fromStdString(place.control.name()),
+                        QRect(at.left, at.top, at.width, at.height).translated(area_.topLeft()),
+                        weight(place.control)});
+    totalWeight_ += targets_.back().weight;
   }
-  add(QStringLiteral("List2"), 60);
-  add(QStringLiteral("Option1_0"), 30);
-  add(QStringLiteral("Option1_1"), 30);
-  add(QStringLiteral("Command1_0"), 12);
-  add(QStringLiteral("Text1_0"), 40);
-  add(QStringLiteral("Label1_32"), 8);
-  add(QStringLiteral("Label2_0"), 4);
-  add(QStringLiteral("Label2_1"), 4);
-  add(QStringLiteral("Frame1"), 4);
 }
 
 int InputGenerator::pick(int low, int high) {
   return std::uniform_int_distribution<int>(low, high)(random_);
 }
 
-const InputGenerator::Target& InputGenerator::target(const QString& name) const {
+const InputGenerator::Target& InputGenerator::target(nf::layout::Control control) const {
   for (const Target& candidate : targets_) {
-    if (candidate.name == name) {
+    if (candidate.control == control) {
       return candidate;
     }
   }
-  qFatal("no target named %s", qPrintable(name));
+  qFatal("no target named %s", control.name().c_str());
 }
 
 const InputGenerator::Target& InputGenerator::pickTarget() {
@@ -135,12 +119,12 @@ const InputGenerator::Target& InputGenerator::pickTarget() {
 
 const InputGenerator::Target& InputGenerator::pickList() {
   if (chance(25)) {
-    return target(QStringLiteral("List2"));
+    return target({group::List2});
   }
   std::vector<const Target*> selectors;
   const bool shownOnly = chance(80);
   for (const Target& candidate : targets_) {
-    if (!candidate.name.startsWith(QLatin1String("List1_"))) {
+    if (candidate.control.group != group::List1) {
       continue;
     }
     const auto* control = window_.findChild<const QWidget*>(candidate.name);
@@ -304,7 +288,7 @@ MonkeyInput InputGenerator::tabbing() {
 
 MonkeyInput InputGenerator::copyResultBox() {
   // Into the text, well clear of the scroll bar.
-  const QRect box = target(QStringLiteral("Text1_0")).place;
+  const QRect box = target({group::Text1, 0}).place;
   const QPoint at = box.topLeft() + QPoint(box.width() / 3, box.height() / 2);
   MonkeyInput input;
   input.description =

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "window/layout.h"
 #include "xsupport/x_commands.h"
 
 class QWidget;
@@ -42,6 +43,7 @@ class InputGenerator {
 
  private:
   struct Target {
+    nf::layout::Control control;
     QString name;
     QRect place;  // in screen coordinates
     int weight;
@@ -57,7 +59,7 @@ class InputGenerator {
   const auto& pickFrom(const List& list) {
     return list[static_cast<std::size_t>(pick(0, static_cast<int>(list.size()) - 1))];
   }
-  const Target& target(const QString& name) const;
+  const Target& target(nf::layout::Control control) const;
   const Target& pickTarget();
   /// The count list or a value selector, most often one the user can see.
   const Target& pickList();

@@ -9,6 +9,7 @@
 #include <QTimer>
 
 #include "desktop/main_window.h"
+#include "window_reader.h"
 
 namespace {
 
@@ -167,7 +168,7 @@ void MonkeyRun::handled() {
   }
   if (copying_) {
     if (QApplication::focusWidget() !=
-        window_->findChild<QPlainTextEdit*>(QStringLiteral("Text1_0"))) {
+        findControl<QPlainTextEdit>(*window_, {nf::layout::group::Text1, 0})) {
       fail(QStringLiteral("the click into the result box did not give it the focus"));
       return;
     }
