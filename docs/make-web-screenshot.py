@@ -19,17 +19,16 @@ from browser_test import Page, open_browser  # noqa: E402  the test's browser an
 
 page_file = os.path.abspath(sys.argv[1] if len(sys.argv) > 1 else
                             os.path.join(ROOT, "build/web/normal-forms.html"))
-plan = json.loads(subprocess.run([os.path.join(ROOT, "build/ci/tests/web/web-sessions"),
-                                  "/dev/stdout", "0", "0", "0"],
-                                 capture_output=True, check=True).stdout)
+window = json.loads(subprocess.run([os.path.join(ROOT, "build/ci/tests/web/web-sessions"),
+                                    "describe"], capture_output=True, check=True).stdout)
 with tempfile.TemporaryDirectory() as folder:
     driver = open_browser(folder)
     try:
-        page = Page(driver, "file://" + page_file, plan["controls"])
+        page = Page(driver, "file://" + page_file, window)
         page.open()
-        page.choose("List2", 1, 3, "arrows")
+        page.type_into("List2", "4")
         for row in (1, 6, 9):
-            page.choose(f"List1_{row}", 1, 2, "arrows")
+            page.type_into(page.selector(row), "1")
         shot = os.path.join(ROOT, "docs", "web-screenshot.png")
         driver.find_element("id", "window").screenshot(shot)
     finally:

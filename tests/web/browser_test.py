@@ -2,10 +2,11 @@
 """The page in headless Chromium, opened from file:// in an otherwise empty folder with the
 network blocked, driven only by trusted mouse and key input at the window's pixel positions.
 
-usage: browser_test.py PAGE.html SESSIONS.json
-The sessions file (from web-sessions) gives every control's rectangle and, for each session, what
-the page must show after every action. Prints "SKIPPED: ..." and exits 0 when no usable
-Chromium, ChromeDriver or Selenium is there.
+usage: browser_test.py PAGE.html WEB-SESSIONS
+This file holds the browser: it checks the window's places, focus and Tab order itself, then
+serves web-sessions (see browser_face.h), which replays the sessions and compares what the page
+shows with the user model. Prints "SKIPPED: ..." and exits 0 when no usable Chromium,
+ChromeDriver or Selenium is there.
 """
 import json
 import os
@@ -16,22 +17,24 @@ import tempfile
 
 CHROMIUM, CHROMEDRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 
-# What the page shows, read from the document as a user would see it.
-READ_STATE = """
+# What the page shows, as one line for web-sessions (see seen_window.h), read from the document
+# as a user would see it; the controls' names come from the window's description.
+READ_STATE = r"""
+const [names] = arguments;
 const byId = (id) => document.getElementById(id);
 const selected = (id) => [...byId(id).querySelectorAll('[role=option]')]
     .findIndex((item) => item.getAttribute('aria-selected') === 'true');
-const visible = (id) => byId(id).getClientRects().length > 0;
-const rows = [...Array(32).keys()];
-return {
-  count: selected('List2'),
-  form: [0, 1].findIndex((i) => byId('Option1_' + i).getAttribute('aria-checked') === 'true'),
-  values: rows.map((k) => selected('List1_' + k)),
-  rows: rows.map((k) => [visible('Text2_' + k), visible('Label1_' + k), visible('List1_' + k)]),
-  labels: rows.map((k) => byId('Text2_' + k).value),
-  box: byId('Text1_0').value,
-  focus: document.activeElement.id,
-};"""
+const shown = (id) => byId(id).getClientRects().length > 0 ? 1 : 0;
+const escaped = (text) => text.replace(/[\\\n\r\t]/g,
+    (c) => ({'\\': '\\\\', '\n': '\\n', '\r': '\\r', '\t': '\\t'})[c]);
+return [String(selected(names.count)),
+        names.options.map((id) => byId(id).getAttribute('aria-checked') === 'true' ? 1 : 0).join(''),
+        names.rows.map(([, , list]) => ['-', '0', '1'][selected(list) + 1] ?? '?').join(''),
+        names.rows.map((row) => row.map(shown).reduce((a, b) => a + b)).join(''),
+        ...names.rows.map(([box]) => byId(box).value),
+        escaped(byId(names.box).value)].join('\t');"""
+
+KEYS = {"Down": "ARROW_DOWN", "Up": "ARROW_UP", "Left": "ARROW_LEFT", "Right": "ARROW_RIGHT"}
 
 
 def skip(reason):
@@ -64,10 +67,13 @@ def open_browser(folder):
 
 
 class Page:
-    def __init__(self, driver, url, controls):
+    def __init__(self, driver, url, window):
         from selenium.webdriver.common.action_chains import ActionChains
         from selenium.webdriver.common.keys import Keys
-        self.driver, self.url, self.controls, self.keys = driver, url, controls, Keys
+        self.driver, self.url, self.window, self.keys = driver, url, window, Keys
+        self.controls = window["controls"]
+        self.names = {"count": "List2", "options": ["Option1_0", "Option1_1"],
+                      "rows": window["rows"], "box": "Text1_0"}
         self.chain = lambda: ActionChains(driver, duration=0)
 
     def open(self):
@@ -76,20 +82,21 @@ class Page:
         self.driver.execute_async_script(
             "const done = arguments[0], look = () => document.getElementById('window')"
             ".hasAttribute('data-ready') ? done() : setTimeout(look, 5); look();")
-        rect = self.driver.execute_script(
+        self.origin = self.driver.execute_script(
             "const r = document.getElementById('window').getBoundingClientRect();"
             "return [r.left, r.top];")
-        self.origin = rect
 
-    def state(self):
-        return self.driver.execute_script(READ_STATE)
+    def seen(self):
+        return self.driver.execute_script(READ_STATE, self.names)
 
-    def click(self, name, dx=None, dy=None, ctrl=False):
-        left, top, width, height = self.controls[name]
-        x = self.origin[0] + left + (width // 2 if dx is None else dx % width)
-        y = self.origin[1] + top + (height // 2 if dy is None else dy % height)
+    def focus(self):
+        return self.driver.execute_script("return document.activeElement.id;")
+
+    def click(self, x, y, ctrl=False):
+        """A trusted left click at the window's pixel (x, y)."""
         chain = self.chain()
-        chain.w3c_actions.pointer_action.move_to_location(int(x), int(y))
+        chain.w3c_actions.pointer_action.move_to_location(int(self.origin[0] + x),
+                                                          int(self.origin[1] + y))
         if ctrl:
             chain.key_down(self.keys.CONTROL)
         # The chain's own click keeps the key held: a bare pointer click would let go first.
@@ -98,134 +105,110 @@ class Page:
             chain.key_up(self.keys.CONTROL)
         chain.perform()
 
+    def click_in(self, name, dx=None, dy=None, ctrl=False):
+        left, top, width, height = self.controls[name]
+        self.click(left + (width // 2 if dx is None else dx % width),
+                   top + (height // 2 if dy is None else dy % height), ctrl)
+
+    def item(self, name, ctrl=False):
+        """The item a list shows, left of its 14 px scroll bar."""
+        self.click_in(name, dx=(self.controls[name][2] - 14) // 2, ctrl=ctrl)
+
     def press(self, *keys):
         self.chain().send_keys(*keys).perform()
 
-    # A list's shown item, its scroll bar's arrows (14 px wide on the right, 7 px high).
-    def item(self, name, ctrl=False):
-        self.click(name, dx=(self.controls[name][2] - 14) // 2, ctrl=ctrl)
+    def type_into(self, name, text):
+        """Clicks the item a list shows, then types an item's text."""
+        self.item(name)
+        self.press(text)
 
-    def arrow(self, name, down):
-        self.click(name, dx=-8, dy=-5 if down else 4)
+    def selector(self, row):
+        return self.window["rows"][row][2]
 
-    def choose(self, name, index, items, way):
-        arrows = self.keys.ARROW_DOWN, self.keys.ARROW_UP
-        if way == "click":  # scroll to the top, then down to the item, and click it
-            for _ in range(items - 1):
-                self.arrow(name, down=False)
-            for _ in range(index):
-                self.arrow(name, down=True)
-            self.item(name)
-        elif way == "arrows":  # click the item shown, then step with the arrow keys
-            self.item(name)
-            self.press(*([arrows[1]] * (items - 1) + [arrows[0]] * index))
-        else:  # focus the list, then type the item's text
-            self.item(name)
-            self.press(str(index + 3) if name == "List2" else str(index))
 
-    def perform(self, action):
-        kind, target, way = action["kind"], action["target"], action["way"]
-        if kind == "count":
-            self.choose("List2", target, 3, way)
-        elif kind == "value":
-            self.choose(f"List1_{target}", action["value"], 2, way)
-        elif kind == "form" and way == "arrows":
-            self.click(f"Option1_{1 - target}", dx=8)
-            self.press(self.keys.ARROW_RIGHT if target == 1 else self.keys.ARROW_LEFT)
-        elif kind == "form":
-            self.click(f"Option1_{target}", dx=8)
-        elif kind == "clear":
-            self.click("Command1_0")
+def serve(page, runner):
+    """Performs web-sessions' commands on the page until it says it is done."""
+    sessions = subprocess.Popen([runner, "run"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
+                                text=True, encoding="utf-8")
+    for line in sessions.stdout:
+        command, _, rest = line.rstrip("\n").partition(" ")
+        answer = "ok"
+        if command == "open":
+            page.open()
+        elif command == "click":
+            page.click(*map(int, rest.split()))
+        elif command == "keys":
+            page.press(*(getattr(page.keys, KEYS[k]) if k in KEYS else k for k in rest.split()))
+        elif command == "read":
+            answer = page.seen()
         else:
-            self.click(f"Label1_{target}")
-
-
-def difference(shown, expected):
-    """The first way the page differs from what the user model expects, or None."""
-    rows = expected["shown"]
-    checks = [("count", shown["count"], expected["count"]),
-              ("form", shown["form"], expected["form"]),
-              ("values", shown["values"], expected["values"]),
-              ("shown rows", shown["rows"], [[k < rows] * 3 for k in range(32)]),
-              ("labels", shown["labels"][:rows], expected["labels"][:rows]),
-              ("box", shown["box"], expected["box"].replace("\r\n", "\n"))]
-    for what, got, want in checks:
-        if got != want:
-            return f"{what}: {got!r}, expected {want!r}"
-    return None
-
-
-def check_sessions(page, sessions):
-    for session in sessions:
-        page.open()
-        found = difference(page.state(), session["start"])
-        assert found is None, f"{session['name']}, as the page opens: {found}"
-        for number, step in enumerate(session["steps"], 1):
-            page.perform(step["do"])
-            found = difference(page.state(), step["see"])
-            assert found is None, (f"{session['name']}, action {number} "
-                                   f"({step['do']['text']}): {found}")
-    return sum(len(session["steps"]) for session in sessions)
+            sessions.wait()
+            assert command == "done", f"the sessions failed (see above): {rest}"
+            print(rest)
+            return
+        sessions.stdin.write(answer + "\n")
+        sessions.stdin.flush()
+    raise AssertionError("web-sessions ended without a word")
 
 
 def walk_tabs(page, rows, option):
-    """Tab from row 0's selector through every control shown (8 or 32 rows), in the desktop's
-    order."""
-    def names(group, numbers):
-        return [f"{group}_{k}" for k in numbers]
-    order = names("List1", range(8)) + ["Text1_0"] + names("Text2", range(min(rows, 16)))
-    if rows == 32:
-        order += (names("List1", range(8, 16)) + names("List1", range(31, 23, -1)) +
-                  names("Text2", range(31, 15, -1)) + names("List1", range(23, 15, -1)))
-    page.click("List1_0", dx=(page.controls["List1_0"][2] - 14) // 2)
-    for expected in order[1:] + ["List2", option, "Command1_0"]:
+    """Tab from row 0's selector through every control shown (8 or 32 rows), in Tab order."""
+    hidden = {name for row in page.window["rows"][rows:] for name in row}
+    hidden |= {name for name in page.names["options"] if name != option}
+    order = [name for name in page.window["tabOrder"] if name not in hidden]
+    page.item(order[0])
+    for expected in order[1:]:
         page.press(page.keys.TAB)
-        assert page.state()["focus"] == expected, f"Tab reached {page.state()['focus']}, expected {expected}"
+        assert page.focus() == expected, f"Tab reached {page.focus()}, expected {expected}"
 
 
-def check_window(page, controls):
+def check_window(page):
     """Places, start focus, tab order, lists that cannot be emptied, clicks that keep focus."""
+    controls = page.controls
     page.open()
-    assert page.state()["focus"] == "List1_0", "focus does not start on row 0's selector"
+    assert page.focus() == "List1_0", "focus does not start on row 0's selector"
     walk_tabs(page, 8, "Option1_0")
-    page.choose("List2", 2, 3, "click")
-    page.click("Option1_1", dx=8)
+    page.type_into("List2", "5")
+    page.click_in("Option1_1", dx=8)
     walk_tabs(page, 32, "Option1_1")
     places = page.driver.execute_script(
         "const o = document.getElementById('window').getBoundingClientRect();"
         "return Object.fromEntries(arguments[0].map((id) => {"
         " const r = document.getElementById(id).getBoundingClientRect();"
-        " return [id, [r.left - o.left, r.top - o.top, r.width, r.height]]; }));",
-        [name for name in controls if name != "window"])
-    places["window"] = [0, 0] + controls["window"][2:]
+        " return [id, [r.left - o.left, r.top - o.top, r.width, r.height]]; }));", list(controls))
     moved = {name: (places[name], rect) for name, rect in controls.items() if places[name] != rect}
     assert not moved, f"controls away from their places (shown, expected): {moved}"
+    size = page.driver.execute_script(
+        "const r = document.getElementById('window').getBoundingClientRect();"
+        "return [r.width, r.height];")
+    assert size == page.window["size"], f"the window is {size}, expected {page.window['size']}"
 
+    before = page.seen()
     page.item("List2", ctrl=True)
     page.item("List1_3")
     page.item("List1_3", ctrl=True)
-    for name, dx, dy in (("window", 465, 200), ("Label1_3", None, None), ("Label2_0", None, None)):
-        page.click(name, dx, dy)
-    state = page.state()
-    assert state["values"][3] == 0 and state["count"] == 2, "a Ctrl+click emptied a list"
-    assert state["focus"] == "List1_3", f"a click beside the controls moved the focus to {state['focus']}"
+    for name, dx, dy in (("Label1_3", None, None), ("Label2_0", None, None)):
+        page.click_in(name, dx, dy)
+    page.click(465, 200)  # the bare window
+    assert page.seen() == before, "a Ctrl+click emptied a list, or a click changed something"
+    assert page.focus() == "List1_3", f"a click beside the controls moved the focus to {page.focus()}"
 
     box = page.driver.find_element("id", "Text1_0")
-    page.click("Text1_0")
+    text = box.get_property("value")
+    page.click_in("Text1_0")
     page.chain().key_down(page.keys.CONTROL).send_keys("a").key_up(page.keys.CONTROL).perform()
     page.press("x", page.keys.DELETE)
     selection = page.driver.execute_script(
         "const b = arguments[0]; return [b.selectionStart, b.selectionEnd, b.value.length];", box)
-    assert page.state()["box"] == state["box"], "typing changed the result box"
-    assert selection == [0, len(state["box"]), len(state["box"])], "Ctrl+A did not select the box"
+    assert box.get_property("value") == text, "typing changed the result box"
+    assert selection == [0, len(text), len(text)], "Ctrl+A did not select the box"
 
 
 def main():
-    page_file, sessions_file = sys.argv[1:3]
+    page_file, runner = sys.argv[1:3]
     if not os.path.isfile(page_file):
         sys.exit(f"{page_file} is missing: build it with cmake --preset web && cmake --build --preset web")
-    with open(sessions_file, encoding="utf-8") as source:
-        plan = json.load(source)
+    window = json.loads(subprocess.check_output([runner, "describe"], text=True))
     with tempfile.TemporaryDirectory() as folder:
         site = os.path.join(folder, "site")
         os.mkdir(site)
@@ -233,17 +216,16 @@ def main():
         url = "file://" + os.path.join(site, os.path.basename(page_file))
         driver = open_browser(folder)
         try:
-            page = Page(driver, url, plan["controls"])
-            check_window(page, plan["controls"])
-            assert driver.title == plan["title"], f"title {driver.title!r}"
-            actions = check_sessions(page, plan["sessions"])
+            page = Page(driver, url, window)
+            check_window(page)
+            assert driver.title == window["title"], f"title {driver.title!r}"
+            serve(page, runner)
             requests = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
             outside = {m["params"]["request"]["url"] for m in requests
                        if m["method"] == "Network.requestWillBeSent"} - {url}
             # The browser's own pages (chrome:, about:) are not the page's requests.
             outside = {u for u in outside if not u.startswith(("data:", "chrome:", "about:"))}
             assert not outside, f"the page asked for more than its file: {sorted(outside)}"
-            print(f"{len(plan['sessions'])} sessions, {actions} actions through real input: all as expected")
         finally:
             driver.quit()
 

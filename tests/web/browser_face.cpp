@@ -1,0 +1,133 @@
+#include "browser_face.h"
+
+#include <istream>
+#include <ostream>
+
+#include "user_model.h"
+
+namespace {
+
+namespace layout = nf::layout;
+
+// The page draws a list's scroll bar 14 px wide on the right, with arrows 7 px high.
+constexpr int kScrollBarWidth = 14;
+
+layout::Pixels placeOf(layout::Control control) {
+  for (const layout::ControlPlace& place : layout::controlPlaces()) {
+    if (place.control == control) {
+      return place.pixels;
+    }
+  }
+  return {};
+}
+
+}  // namespace
+
+BrowserFace::BrowserFace(std::istream& answers, std::ostream& commands)
+    : answers_(answers), commands_(commands) {}
+
+std::string BrowserFace::ask(const std::string& command) {
+  commands_ << command << std::endl;
+  std::string answer;
+  if (!std::getline(answers_, answer) && problem_.empty()) {
+    problem_ = "the driver gave no answer to \"" + command + "\"";
+  }
+  return answer;
+}
+
+void BrowserFace::click(layout::Pixels at, int dx, int dy) {
+  ask("click " + std::to_string(at.left + dx) + " " + std::to_string(at.top + dy));
+}
+
+void BrowserFace::keys(const std::vector<std::string>& names) {
+  std::string command = "keys";
+  for (const std::string& name : names) {
+    command += " " + name;
+  }
+  ask(command);
+}
+
+void BrowserFace::open() {
+  ask("open");
+}
+
+SeenWindow BrowserFace::read() {
+  const std::string line = ask("read");
+  if (std::optional<SeenWindow> seen = parseSeenWindow(line)) {
+    return *seen;
+  }
+  if (problem_.empty()) {
+    problem_ = "the driver read the page as \"" + line.substr(0, 80) + "\"";
+  }
+  return {};
+}
+
+std::string BrowserFace::problem() {
+  return problem_;
+}
+
+template <typename Select>
+void BrowserFace::choose(layout::Pixels place, int items, int shown, int item, UserAction::Way way,
+                         const std::string& typed, Select select) {
+  const int itemX = (place.width - kScrollBarWidth) / 2;
+  const int middle = place.height / 2;
+  if (way == UserAction::Way::Click) {
+    // Up to the first item with the scroll bar's arrows, down to the item, and click it.
+    for (int step = 0; step < items - 1; ++step) {
+      click(place, place.width - 8, 4);
+    }
+    for (int step = 0; step < item; ++step) {
+      click(place, place.width - 8, place.height - 5);
+    }
+    click(place, itemX, middle);
+    return;
+  }
+  // A click on the item the list shows chooses it; then arrows step, or a typed item's text
+  // chooses at once.
+  click(place, itemX, middle);
+  select(shown);
+  if (way == UserAction::Way::Typed) {
+    keys({typed});
+    return;
+  }
+  for (int step = shown; step != item;) {
+    step += step < item ? 1 : -1;
+    keys({step > shown ? "Down" : "Up"});
+    select(step);
+  }
+}
+
+void BrowserFace::perform(const UserAction& action, UserModel& expected) {
+  // After every action a list shows its selected item, or its first while none is selected.
+  switch (action.kind) {
+    case UserAction::Kind::Count:
+      choose(placeOf({layout::group::List2}), 3, std::max(expected.countIndex(), 0), action.target,
+             action.way, std::to_string(action.target + 3),
+             [&expected](int item) { expected.chooseCount(item); });
+      break;
+    case UserAction::Kind::Value:
+      choose(placeOf({layout::group::List1, action.target}), 2, expected.value(action.target),
+             action.value, action.way, std::to_string(action.value),
+             [&expected, &action](int item) { expected.setValue(action.target, item); });
+      break;
+    case UserAction::Kind::Form: {
+      const bool arrows = action.way == UserAction::Way::Arrows;
+      // By arrows: from the selected option, the other one's arrow.
+      const int clicked = arrows ? 1 - action.target : action.target;
+      const layout::Pixels option = placeOf({layout::group::Option1, clicked});
+      click(option, 8, option.height / 2);
+      if (arrows) {
+        keys({action.target == 1 ? "Right" : "Left"});
+      }
+      break;
+    }
+    case UserAction::Kind::Clear:
+    case UserAction::Kind::Label: {
+      const layout::Pixels place = action.kind == UserAction::Kind::Clear
+                                       ? placeOf({layout::group::Command1, 0})
+                                       : placeOf({layout::group::Label1, action.target});
+      click(place, place.width / 2, place.height / 2);
+      break;
+    }
+  }
+}
