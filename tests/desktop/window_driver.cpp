@@ -16,16 +16,6 @@ namespace {
 
 namespace group = nf::layout::group;
 
-// A control the test needs: its absence is a fault of the test or the window.
-template <typename T>
-T* existing(const QWidget& window, nf::layout::Control control) {
-  T* found = findControl<T>(window, control);
-  if (found == nullptr) {
-    qFatal("no control named %s", control.name().c_str());
-  }
-  return found;
-}
-
 // Centre of one of the scroll bar's arrow buttons, as the style draws it.
 QPoint arrowCentre(QScrollBar* bar, QStyle::SubControl arrow) {
   QStyleOptionSlider option;
@@ -61,25 +51,25 @@ WindowDriver::WindowDriver() : window_(std::make_unique<nf::MainWindow>()) {
 WindowDriver::~WindowDriver() = default;
 
 QListWidget* WindowDriver::countList() const {
-  return existing<QListWidget>(*window_, {group::List2});
+  return existingControl<QListWidget>(*window_, {group::List2});
 }
 QRadioButton* WindowDriver::option(int index) const {
-  return existing<QRadioButton>(*window_, {group::Option1, index});
+  return existingControl<QRadioButton>(*window_, {group::Option1, index});
 }
 QPushButton* WindowDriver::clearButton() const {
-  return existing<QPushButton>(*window_, {group::Command1, 0});
+  return existingControl<QPushButton>(*window_, {group::Command1, 0});
 }
 QLineEdit* WindowDriver::labelBox(int row) const {
-  return existing<QLineEdit>(*window_, {group::Text2, row});
+  return existingControl<QLineEdit>(*window_, {group::Text2, row});
 }
 QLabel* WindowDriver::sign(int index) const {
-  return existing<QLabel>(*window_, {group::Label1, index});
+  return existingControl<QLabel>(*window_, {group::Label1, index});
 }
 QListWidget* WindowDriver::selector(int row) const {
-  return existing<QListWidget>(*window_, {group::List1, row});
+  return existingControl<QListWidget>(*window_, {group::List1, row});
 }
 QPlainTextEdit* WindowDriver::resultBox() const {
-  return existing<QPlainTextEdit>(*window_, {group::Text1, 0});
+  return existingControl<QPlainTextEdit>(*window_, {group::Text1, 0});
 }
 QWidget* WindowDriver::control(const QString& name) const {
   QWidget* found = window_->findChild<QWidget*>(name);

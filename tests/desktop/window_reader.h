@@ -13,6 +13,16 @@ T* findControl(const QWidget& window, nf::layout::Control control) {
   return window.findChild<T*>(QString::fromStdString(control.name()));
 }
 
+/// Control `control` of the Qt window, which the caller needs: its absence ends the test.
+template <typename T>
+T* existingControl(const QWidget& window, nf::layout::Control control) {
+  T* found = findControl<T>(window, control);
+  if (found == nullptr) {
+    qFatal("the window has no control named %s", control.name().c_str());
+  }
+  return found;
+}
+
 /// What the Qt window shows, read off its widgets: a row without controls counts as hidden,
 /// holding "0", with no label box to read.
 SeenWindow readWindow(const QWidget& window);

@@ -10,6 +10,7 @@
 #include <string_view>
 
 #include "click_point.h"
+#include "seen_window.h"
 #include "user_model.h"
 #include "window/layout.h"
 #include "xsupport/clipboard.h"
@@ -21,19 +22,6 @@ namespace {
 
 using namespace std::chrono_literals;
 namespace layout = nf::layout;
-
-// The clipboard has "\n" where the box text has "\r\n". The text ends its last line with a
-// line break as well; the box keeps it as an empty last line, so the copy must end in exactly
-// one "\n" too, and is compared without trimming.
-std::string withUnixLineBreaks(std::string_view text) {
-  std::string plain;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') {
-      plain += text[i];
-    }
-  }
-  return plain;
-}
 
 class WindowE2eTest : public ::testing::Test {
  protected:
@@ -72,9 +60,11 @@ class WindowE2eTest : public ::testing::Test {
     expected_.setValue(row, value);
   }
 
-  // Copies the result box and checks it holds what the model expects; returns the copy.
+  // Copies the result box and checks it holds what the model expects; returns the copy. The
+  // clipboard has one line feed for each CR LF, the last line's included: it is compared
+  // without trimming.
   std::string expectResultBox() {
-    const std::string expected = withUnixLineBreaks(expected_.boxText());
+    const std::string expected = withLineFeeds(expected_.boxText());
     clickThenKeys(layout::kText1, {"ctrl+a", "ctrl+c"});
     std::string copied = clipboard_.readUntil(expected, 5s);
     EXPECT_EQ(std::string::npos, copied.find('\r'))

@@ -12,15 +12,6 @@ namespace {
 
 namespace group = nf::layout::group;
 
-template <typename T>
-T* existing(const QWidget& window, nf::layout::Control control) {
-  T* found = findControl<T>(window, control);
-  if (found == nullptr) {
-    qFatal("the window has no control named %s", control.name().c_str());
-  }
-  return found;
-}
-
 // The problems found, at most a few of them: one fault often shows in many rows.
 QString summary(QStringList problems) {
   constexpr qsizetype kShown = 6;
@@ -37,8 +28,8 @@ QString summary(QStringList problems) {
 WindowWatch::WindowWatch(QWidget& window)
     : window_(window),
       placed_(window.geometry()),
-      countList_(existing<QListWidget>(window, {group::List2})),
-      box_(existing<QPlainTextEdit>(window, {group::Text1, 0})) {
+      countList_(existingControl<QListWidget>(window, {group::List2})),
+      box_(existingControl<QPlainTextEdit>(window, {group::Text1, 0})) {
   // The model hears of each choice as it happens, not once per input: one input can pass the
   // count list through two counts, and a hidden row keeps the label of the last count that
   // showed it. The window sets controls itself with their signals blocked, so what arrives here
@@ -50,18 +41,19 @@ WindowWatch::WindowWatch(QWidget& window)
     watchNewSelectors();
   });
   for (int form = 0; form < 2; ++form) {
-    connect(existing<QRadioButton>(window, {group::Option1, form}), &QRadioButton::toggled, this,
-            [this, form](bool on) {
+    connect(existingControl<QRadioButton>(window, {group::Option1, form}), &QRadioButton::toggled,
+            this, [this, form](bool on) {
               if (on) {
                 model_.chooseForm(form);
               }
             });
   }
   // Connected after the window's own handler, so this runs once Clear has done its work.
-  connect(existing<QPushButton>(window, {group::Command1, 0}), &QPushButton::clicked, this, [this] {
-    model_.clear();
-    clearClicked_ = true;
-  });
+  connect(existingControl<QPushButton>(window, {group::Command1, 0}), &QPushButton::clicked, this,
+          [this] {
+            model_.clear();
+            clearClicked_ = true;
+          });
   watchNewSelectors();
 }
 
