@@ -1,18 +1,29 @@
 #include <QApplication>
 #include <QStyleFactory>
+#include <algorithm>
+#include <iostream>
 
+#include "desktop/command_line.h"
 #include "desktop/main_window.h"
 #include "desktop/translations.h"
 
 int main(int argc, char* argv[]) {
-  QApplication app(argc, argv);
+  // The arguments are read before Qt starts: only opening the window needs a display.
+  const nf::CommandLine command =
+      nf::readCommandLine({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+  if (command.task != nf::CommandLine::Task::OpenWindow) {
+    return nf::runInTerminal(command, std::cout, std::cerr);
+  }
+  // Qt is given the program's name alone: every argument has been read above.
+  int qtArgc = std::min(argc, 1);
+  QApplication app(qtArgc, argv);
   // The installed desktop entry's name: docks and the software centre match the window to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.NormalForms"));
   nf::installTranslations(app);
   // One look on every desktop: the colours and sizes of the window are fixed.
   QApplication::setStyle(QStyleFactory::create(QStringLiteral("Fusion")));
   QApplication::setFont(nf::MainWindow::programFont());
-  nf::MainWindow window;
+  nf::MainWindow window(command.function);
   window.show();
   return QApplication::exec();
 }

@@ -59,7 +59,11 @@ int lastShownRow(const WindowState& state) {
 
 }  // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
+MainWindow::MainWindow(const std::optional<Function>& function, QWidget* parent) : QWidget(parent) {
+  // Applied before any control is made, so the window never shows the start state first.
+  if (function) {
+    applyCode(model_, *function);
+  }
   setWindowTitle(qtText(layout::kTitle));
   setWindowIcon(programIcon());
   setFixedSize(layout::toPixels(layout::kClientWidth), layout::toPixels(layout::kClientHeight));
@@ -70,6 +74,8 @@ MainWindow::MainWindow(QWidget* parent) : QWidget(parent) {
   placeControls();
   connectInputs();
   createRows(lastShownRow(state()));
+  showCount();
+  showOption();
   List1[0]->setFocus();
 }
 

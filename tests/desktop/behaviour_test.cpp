@@ -77,6 +77,22 @@ class BehaviourTest : public WindowTestCase {
     QCOMPARE(driver().labelBox(20)->text(), QStringLiteral("1 0 1 0 0"));
   }
 
+  // A window opened with a code shows its function from the start, on rows made at once too,
+  // and takes the user's input as usual afterwards.
+  void openingWithACodeShowsItsFunction() {
+    WindowDriver opened(nf::readCode("knf-10000000000000000000000000010011").function);
+    UserModel expected;
+    expected.chooseCount(2);
+    expected.chooseForm(1);
+    for (const int row : {0, 27, 30, 31}) {
+      expected.setValue(row, 1);
+    }
+    QCOMPARE(opened.difference(expected), QString());
+    opened.setValueByClick(1, 1);
+    expected.setValue(1, 1);
+    QCOMPARE(opened.difference(expected), QString());
+  }
+
   void clearRestoresTheStart_data() {
     QTest::addColumn<bool>("afterEdits");
     QTest::newRow("right after start") << false;

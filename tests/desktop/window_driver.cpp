@@ -39,7 +39,8 @@ bool itemShown(const QListWidget* list, int row) {
 
 }  // namespace
 
-WindowDriver::WindowDriver() : window_(std::make_unique<nf::MainWindow>()) {
+WindowDriver::WindowDriver(const std::optional<nf::Function>& function)
+    : window_(std::make_unique<nf::MainWindow>(function)) {
   window_->show();
   if (!QTest::qWaitForWindowExposed(window_.get())) {
     qFatal("the window did not show");

@@ -3,6 +3,9 @@
 #include <QString>
 #include <QStringList>
 #include <memory>
+#include <optional>
+
+#include "window/function_code.h"
 
 #include "window_reader.h"
 
@@ -23,7 +26,8 @@ class MainWindow;
 /// controls, found by their object names. Also reads back what the user sees.
 class WindowDriver {
  public:
-  WindowDriver();
+  /// Opens the window, showing `function` from the start when one is given.
+  explicit WindowDriver(const std::optional<nf::Function>& function = std::nullopt);
   ~WindowDriver();
 
   nf::MainWindow& window() { return *window_; }

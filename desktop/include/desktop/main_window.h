@@ -2,7 +2,9 @@
 
 #include <QWidget>
 #include <array>
+#include <optional>
 
+#include "window/function_code.h"
 #include "window/window_model.h"
 
 class QButtonGroup;
@@ -27,7 +29,9 @@ class MainWindow : public QWidget {
   Q_OBJECT
 
  public:
-  explicit MainWindow(QWidget* parent = nullptr);
+  /// The window as it opens, or showing `function` from its first frame on.
+  explicit MainWindow(const std::optional<Function>& function = std::nullopt,
+                      QWidget* parent = nullptr);
 
   /// Font of the window and of every control without one of its own. Made the application's
   /// font before the window is built, so that no control loads the platform's default first.

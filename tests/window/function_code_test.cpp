@@ -1,0 +1,87 @@
+// A function's code: written from the state the user's clicks reach, checked against the value
+// column the clicks chose, read back and applied to a fresh window, which must then show
+// exactly what the clicks made it show.
+#include "window/function_code.h"
+
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "session_runner.h"
+
+namespace {
+
+TEST(FunctionCode, RoundTripOfEveryCountAndFormWithRandomColumns) {
+  std::mt19937 random(firstSeedFromEnvironment());
+  for (int trial = 0; trial < 600; ++trial) {
+    const int countIndex = trial % 3;
+    const int form = trial / 3 % 2;
+    nf::WindowModel clicked;
+    if (trial / 6 % 2 == 1) {
+      clicked.chooseForm(form);  // the form first brings count 3 with it
+    }
+    clicked.chooseCount(countIndex);
+    clicked.chooseForm(form);
+    std::string column;
+    for (int row = 0; row < (8 << countIndex); ++row) {
+      column += random() % 2 == 0 ? '0' : '1';
+      clicked.chooseValue(row, column.back() - '0');
+    }
+    const std::string expected = (form == 0 ? "dnf-" : "knf-") + column;
+    ASSERT_EQ(expected, nf::writeCode(clicked.state()).value_or("no code"));
+    const nf::CodeReading reading = nf::readCode(expected);
+    ASSERT_TRUE(reading.function) << expected << ": " << reading.error;
+    nf::WindowModel applied;
+    nf::applyCode(applied, *reading.function);
+    ASSERT_EQ(clicked.state(), applied.state()) << expected;
+  }
+}
+
+// A code opens a window with a report; the assignment and the box Clear empties are none.
+TEST(FunctionCode, NoCodeWhileTheBoxShowsNoReport) {
+  nf::WindowModel window;
+  EXPECT_EQ(std::nullopt, nf::writeCode(window.state()));
+  window.chooseValue(3, 1);
+  EXPECT_EQ(std::nullopt, nf::writeCode(window.state())) << "a value, but no count yet";
+  window.chooseCount(1);
+  window.pressClear();
+  EXPECT_EQ(std::nullopt, nf::writeCode(window.state())) << "cleared";
+  window.chooseValue(2, 1);
+  EXPECT_EQ("dnf-00100000", nf::writeCode(window.state()).value_or("no code"));
+}
+
+TEST(FunctionCode, ForgivingReadingsEqualTheStrictOne) {
+  const nf::CodeReading strict = nf::readCode("knf-01101001");
+  ASSERT_TRUE(strict.function);
+  EXPECT_EQ(nf::Function({1, 0, {0, 1, 1, 0, 1, 0, 0, 1}}), *strict.function);
+  for (const char* code : {"KNF-01101001", "Knf-0110 1001", "knf_0110-1001", " knf - 0110_1001 ",
+                           "knf-0 1 1 0 1 0 0 1", "\tknf-01101001\n"}) {
+    const nf::CodeReading reading = nf::readCode(code);
+    EXPECT_EQ(strict.function, reading.function) << code << ": " << reading.error;
+  }
+}
+
+TEST(FunctionCode, MalformedCodesSayWhatIsWrong) {
+  const std::string counts = ": a function of 3, 4 or 5 variables has 8, 16 or 32";
+  const std::pair<std::string, std::string> table[] = {
+      {"dnf-011010010110", "12 values" + counts},
+      {"dnf-0110201", "a value is 0 or 1, found 2 at position 5"},
+      {"dnf-0110ж", "a value is 0 or 1, found ж at position 5"},
+      {"dnf-0110--1001", "a value is 0 or 1, found - at position 5"},
+      {"cnf-01101001", "the form is dnf or knf"},
+      {"dnf01101001", "a dash follows the form, as in dnf-01101001"},
+      {"KNF", "a dash follows the form, as in knf-01101001"},
+      {" ", "the code is empty"},
+      {"dnf-", "no values" + counts},
+      {"dnf-1", "1 value" + counts},
+      {"dnf-" + std::string(33, '1'), "33 values" + counts},
+      {"dnf-01101001_", "the code ends in _"},
+  };
+  for (const auto& [code, error] : table) {
+    const nf::CodeReading reading = nf::readCode(code);
+    EXPECT_FALSE(reading.function) << code;
+    EXPECT_EQ(error, reading.error) << code;
+  }
+}
+
+}  // namespace

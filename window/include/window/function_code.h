@@ -1,0 +1,46 @@
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "window/window_model.h"
+
+namespace nf {
+
+/// A function as its code names it: the form and the values of the rows the count shows.
+/// A code is the form, a dash and the value column in row order, row 0 first:
+/// `dnf-01101001` (three variables, ДНФ) or `knf-0110100110010110` (four variables, КНФ).
+struct Function {
+  /// 0 for ДНФ (dnf), 1 for КНФ (knf), as WindowState::option.
+  int form = 0;
+  /// 0, 1 or 2 for three, four or five variables, as WindowState::countIndex.
+  int countIndex = 0;
+  /// Value, 0 or 1, of rows 0 .. (8 << countIndex) - 1; every later row holds 0.
+  std::array<int, kRowSlots> values{};
+
+  bool operator==(const Function&) const = default;
+};
+
+/// What reading a code gives: the function, or what is wrong with the code.
+struct CodeReading {
+  std::optional<Function> function;
+  /// One plain sentence, lower case first and no full stop; empty when the code was read.
+  std::string error;
+};
+
+/// The code of the function the window shows, or none while it shows no report: before a
+/// count is chosen, and after Clear empties the result box.
+std::optional<std::string> writeCode(const WindowState& state);
+
+/// Reads a code. Upper or lower case, blanks, and one `-` or `_` between groups of values are
+/// all accepted ("DNF-0110 1001", "knf_0110-1001"); anything else is an error.
+CodeReading readCode(std::string_view code);
+
+/// Gives `window` the function by the inputs a user would make: the count, then the form, then
+/// the value of every row of that count. From a freshly opened window this reaches exactly the
+/// state the same clicks reach. A function readCode did not make must have its fields in range.
+void applyCode(WindowModel& window, const Function& function);
+
+}  // namespace nf

@@ -1,0 +1,150 @@
+#include "window/function_code.h"
+
+namespace nf {
+namespace {
+
+constexpr std::array<std::string_view, 2> kFormNames = {"dnf", "knf"};
+constexpr std::size_t kLongestCode = 4 + kRowSlots;
+
+bool isBlank(char c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r';
+}
+
+bool isJoiner(char c) {
+  return c == '-' || c == '_';
+}
+
+bool isLetter(char c) {
+  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z');
+}
+
+char lowerCase(char c) {
+  return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+std::string_view trimmed(std::string_view text) {
+  while (!text.empty() && isBlank(text.front())) {
+    text.remove_prefix(1);
+  }
+  while (!text.empty() && isBlank(text.back())) {
+    text.remove_suffix(1);
+  }
+  return text;
+}
+
+// Index of the form the code begins with, or none.
+std::optional<int> formNamed(std::string_view name) {
+  for (std::size_t form = 0; form < kFormNames.size(); ++form) {
+    const std::string_view expected = kFormNames[form];
+    bool same = name.size() == expected.size();
+    for (std::size_t i = 0; same && i < name.size(); ++i) {
+      same = lowerCase(name[i]) == expected[i];
+    }
+    if (same) {
+      return static_cast<int>(form);
+    }
+  }
+  return std::nullopt;
+}
+
+// The character that starts `text`, whole when it is a multi-byte UTF-8 one, so that the error
+// message shows what the user typed.
+std::string_view firstCharacter(std::string_view text) {
+  std::size_t length = 1;
+  if (static_cast<unsigned char>(text.front()) >= 0xC0U) {
+    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) {
+      ++length;
+    }
+  }
+  return text.substr(0, length);
+}
+
+std::string countError(std::size_t count) {
+  const std::string counted = count == 0   ? std::string("no values")
+                              : count == 1 ? std::string("1 value")
+                                           : std::to_string(count) + " values";
+  return counted + ": a function of 3, 4 or 5 variables has 8, 16 or 32";
+}
+
+CodeReading failure(std::string error) {
+  return {std::nullopt, std::move(error)};
+}
+
+}  // namespace
+
+std::optional<std::string> writeCode(const WindowState& state) {
+  const auto rows = static_cast<std::size_t>(rowLabelCount(state.countIndex));
+  if (rows == 0 || state.result.empty() || (state.option != 0 && state.option != 1)) {
+    return std::nullopt;
+  }
+  std::string code;
+  code.reserve(kLongestCode);
+  code.append(kFormNames[static_cast<std::size_t>(state.option)]).push_back('-');
+  for (std::size_t row = 0; row < rows; ++row) {
+    code.push_back(state.values[row] == 1 ? '1' : '0');
+  }
+  return code;
+}
+
+CodeReading readCode(std::string_view code) {
+  std::string_view rest = trimmed(code);
+  if (rest.empty()) {
+    return failure("the code is empty");
+  }
+  std::size_t letters = 0;
+  while (letters < rest.size() && isLetter(rest[letters])) {
+    ++letters;
+  }
+  const std::optional<int> form = formNamed(rest.substr(0, letters));
+  if (!form) {
+    return failure("the form is dnf or knf");
+  }
+  rest = trimmed(rest.substr(letters));
+  if (rest.empty() || !isJoiner(rest.front())) {
+    return failure("a dash follows the form, as in " +
+                   std::string(kFormNames[static_cast<std::size_t>(*form)]) + "-01101001");
+  }
+  rest.remove_prefix(1);
+
+  Function function;
+  function.form = *form;
+  std::size_t count = 0;
+  // Between two values there may be blanks and at most one joiner; a joiner elsewhere stands
+  // where a value should be.
+  bool joinerAllowed = false;
+  for (std::size_t i = 0; i < rest.size(); ++i) {
+    const char c = rest[i];
+    if (c == '0' || c == '1') {
+      if (count < function.values.size()) {
+        function.values[count] = c - '0';
+      }
+      ++count;
+      joinerAllowed = true;
+    } else if (isJoiner(c) && joinerAllowed) {
+      joinerAllowed = false;
+    } else if (!isBlank(c)) {
+      return failure("a value is 0 or 1, found " + std::string(firstCharacter(rest.substr(i))) +
+                     " at position " + std::to_string(count + 1));
+    }
+  }
+  if (!joinerAllowed && count > 0) {
+    return failure(std::string("the code ends in ") + rest.back());
+  }
+  for (int countIndex = 0; countIndex < static_cast<int>(kCountItems.size()); ++countIndex) {
+    if (count == static_cast<std::size_t>(rowLabelCount(countIndex))) {
+      function.countIndex = countIndex;
+      return {function, {}};
+    }
+  }
+  return failure(countError(count));
+}
+
+void applyCode(WindowModel& window, const Function& function) {
+  window.chooseCount(function.countIndex);
+  window.chooseForm(function.form);
+  for (int row = 0; row < rowLabelCount(function.countIndex); ++row) {
+    window.chooseValue(row, function.values[static_cast<std::size_t>(row)]);
+  }
+}
+
+}  // namespace nf
