@@ -2,7 +2,7 @@
 # Retakes docs/screenshot.png and docs/screenshot@2x.png: the program in a private Xvfb with four
 # variables, ДНФ and rows 1, 6 and 9 set to 1. The tool that takes them (tests/screenshot) aims
 # its clicks through the window's layout table and is built here with the program.
-# Needs xvfb, xdotool and imagemagick, which scripts/setup.sh installs.
+# Needs xvfb, xdotool and imagemagick, which scripts/test installs.
 # Usage: docs/make-screenshots.sh [build-folder [output-folder]]   (default build/dev and docs)
 set -euo pipefail
 root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"

@@ -1,46 +1,77 @@
-# Shared by scripts/run and scripts/test: installs the Debian/Ubuntu packages the build,
-# the tests and the program need, and only those that are missing.
+# shellcheck shell=bash
+# Shared by scripts/run, scripts/test and scripts/package: the Debian/Ubuntu packages, grouped
+# by what they are for, and the installation of those that are missing. Each script names the
+# groups it needs: `nf_install_packages desktop web`.
 
-nf_packages=(
-  cmake ninja-build g++ pkg-config clang-format clang-tidy
-  qt6-base-dev libgl-dev qt6-translations-l10n
-  libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation2
-  xvfb xauth xdotool xclip x11-utils imagemagick
-  dpkg-dev desktop-file-utils file lintian appstream
-  emscripten chromium chromium-driver python3-selenium
+# Building the program (the `desktop` preset: no tests, no benchmarks) and opening its window:
+# its fonts and Qt's Bulgarian texts. qt6-base-dev holds Qt Test too, which the top-level
+# CMakeLists.txt asks for; Qt's CMake files need the OpenGL headers (libgl-dev).
+nf_packages_desktop=(
+  cmake ninja-build g++ qt6-base-dev libgl-dev
+  fonts-liberation2 qt6-translations-l10n
+)
+# The web page, on top of the desktop group: its favicon is drawn by a native build with Qt.
+nf_packages_web=(emscripten)
+# The .deb: cpack reads the program's library dependencies with dpkg-shlibdeps and file.
+nf_packages_package=(dpkg-dev file)
+# The tests, lint and benchmarks, on top of the three groups above: GoogleTest, Benchmark,
+# the X harness (Xvfb, xdotool, xclip; ImageMagick's import and convert), the package's
+# checkers and the browser test.
+nf_packages_test=(
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
+  xvfb xdotool xclip imagemagick
+  desktop-file-utils lintian appstream
+  chromium chromium-driver python3-selenium
 )
 
-nf_missing_packages() {
-  local missing=() pkg
-  for pkg in "${nf_packages[@]}"; do
-    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
-      missing+=("$pkg")
-    fi
+# Prints the packages of the named groups, one a line.
+nf_packages() {
+  local group
+  for group in "$@"; do
+    case "$group" in
+      desktop) printf '%s\n' "${nf_packages_desktop[@]}" ;;
+      web) printf '%s\n' "${nf_packages_web[@]}" ;;
+      package) printf '%s\n' "${nf_packages_package[@]}" ;;
+      test) printf '%s\n' "${nf_packages_test[@]}" ;;
+      *)
+        echo "setup.sh: no package group '$group'" >&2
+        return 1
+        ;;
+    esac
   done
-  echo "${missing[@]}"
 }
 
+nf_missing_packages() {
+  local pkg
+  for pkg in "$@"; do
+    if ! dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed"; then
+      echo "$pkg"
+    fi
+  done
+}
+
+# Installs the missing packages of the named groups.
 nf_install_packages() {
-  local missing
+  local list
+  list=$(nf_packages "$@") || return 1
+  local -a wanted missing as_root=()
+  mapfile -t wanted <<<"$list"
   if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     echo "This system has no apt; install these packages (or their equivalents) by hand:" \
-      "${nf_packages[*]}" >&2
+      "${wanted[*]}" >&2
     return 1
   fi
-  missing=$(nf_missing_packages)
-  [ -z "$missing" ] && return 0
+  mapfile -t missing < <(nf_missing_packages "${wanted[@]}")
+  [ "${#missing[@]}" -eq 0 ] && return 0
 
-  local -a as_root=()
   if [ "$(id -u)" -ne 0 ]; then
     if ! command -v sudo >/dev/null 2>&1; then
-      echo "Missing packages and no sudo to install them; as root run: apt-get install $missing" >&2
+      echo "Missing packages and no sudo to install them; as root run: apt-get install ${missing[*]}" >&2
       return 1
     fi
     as_root=(sudo)
   fi
-  echo "Installing: $missing"
-  # shellcheck disable=SC2086 # the package list is meant to split into words
+  echo "Installing: ${missing[*]}"
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
-    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends $missing
+    "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
 }
