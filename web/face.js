@@ -1,66 +1,121 @@
 // The browser face of the window. The page already shows the window in its start state; once
-// the WebAssembly module is ready this file attaches to it. Every mouse or keyboard input
-// becomes one of the window model's inputs ("the user chose item i of list X"), and the face
-// then redraws only the controls the model says changed. What an input means for the state is
-// decided in the model alone.
+// the WebAssembly module is ready this file attaches to it. Every input on a control goes to the
+// window model with the control's id ("the user chose item 1 of List1_5"), and the model answers
+// with the attributes of the page that change (see control_view.h), which the face sets as they
+// come. What an input means, which controls it changes and how they show it is decided in C++
+// alone; this file only has the widgets: lists one item high with their scroll bars, the option
+// pair, buttons, and the result box's scroll bar.
 (function () {
   'use strict';
 
-  // Kinds of change in the mask every input returns; the same bits as in bindings.cpp.
-  const COUNT = 1;
-  const OPTION = 2;
-  const VALUES = 4;
-  const LABELS = 8;
-  const SHOWN = 16;
-  const RESULT = 32;
-  const ROWS = 32;
+  const windowElement = document.getElementById('window');
+  const lists = new Map();
 
-  const byId = (id) => document.getElementById(id);
+  // The user's input on the control `id`: `item` of a list, or a click or press on the rest.
+  function input(id, item) {
+    apply(ccall('nf_input', 'string', ['string', 'number'], [id, item]));
+    showAddress();
+  }
 
-  // A list one item high, drawn by the page: a viewport on the items and a scroll bar whose
-  // arrows and the mouse wheel scroll by one item without selecting. The selection is the
-  // model's; the list only keeps the keyboard's current item and what it scrolled to.
+  // Sets the attributes the model sends: element, name and value (none: the attribute goes).
+  function apply(patch) {
+    const rewritten = [];
+    const touched = new Set();
+    for (const entry of patch ? patch.split('\x1e') : []) {
+      const [id, name, value] = entry.split('\x1f');
+      const element = document.getElementById(id);
+      if (name === 'value') {
+        element.value = value;
+        rewritten.push(element);
+      } else if (value === undefined) {
+        element.removeAttribute(name);
+      } else {
+        element.setAttribute(name, value);
+      }
+      touched.add(element.closest('[role=listbox]'));
+    }
+    touched.forEach((list) => list && lists.get(list).showSelected());
+    if (rewritten.length) {
+      // A new text starts at its top, as on the desktop. Scrolling needs the box laid out; in
+      // the next frame the page lays it out anyway, now it would do so only for this.
+      requestAnimationFrame(() => rewritten.forEach((box) => {
+        box.scrollTop = 0;
+        box.dispatchEvent(new Event('scroll'));
+      }));
+    }
+  }
+
+  // The page's address ends in the code of the function the window shows, so that copying the
+  // address hands the function on; the start state and Clear have none. The entry in the
+  // browser's history is replaced, not added to.
+  function showAddress() {
+    const code = ccall('nf_code', 'string', [], []);
+    const address = location.pathname + location.search + (code ? '#' + code : '');
+    if (address !== location.pathname + location.search + location.hash) {
+      history.replaceState(null, '', address);
+    }
+  }
+
+  // Opens the function in the address, if there is one: the window the clicks it stands for
+  // leave. A code that does not read leaves the start state; the window has no place for
+  // messages, so the reason goes to the console.
+  function openAddress() {
+    const code = decodeURIComponent(location.hash.slice(1));
+    if (code) {
+      const problem = ccall('nf_code_problem', 'string', ['string'], [code]);
+      if (problem) {
+        console.warn('normal-forms: the address holds no function: ' + problem);
+      } else {
+        apply(ccall('nf_open', 'string', ['string'], [code]));
+      }
+    }
+    showAddress();
+    document.documentElement.classList.remove('opening');
+  }
+
+  // Steps a scroll bar's arrows and groove take: what `step` moves by one.
+  function pressBar(target, thumb, step) {
+    if (target.closest('.up')) {
+      step(-1);
+    } else if (target.closest('.dn')) {
+      step(1);
+    }
+  }
+
+  // A list one item high: a viewport on the items and a scroll bar. The arrows, the groove,
+  // the wheel and a finger moving along the list scroll it by one item without selecting; the
+  // selection is the model's. The scroll position is the style's --top, which the page's style
+  // turns into where the items and the thumb stand.
   class ListBox {
-    constructor(element, choose) {
+    constructor(element) {
       this.element = element;
-      this.choose = choose;
       this.items = Array.from(element.querySelectorAll('[role=option]'));
-      this.strip = element.querySelector('.its');
       this.thumb = element.querySelector('.th');
-      this.current = Math.max(this.selected(), 0);
-      this.top = this.current;
+      this.top = 0;
       this.wheel = 0;
+      this.swipe = null;
       element.addEventListener('mousedown', (event) => this.press(event));
       element.addEventListener('wheel', (event) => this.turn(event), {passive: false});
       element.addEventListener('keydown', (event) => this.key(event));
+      element.addEventListener('touchstart', (event) => this.touch(event), {passive: true});
+      element.addEventListener('touchmove', (event) => this.move(event), {passive: false});
+      element.addEventListener('touchend', (event) => this.lift(event));
+      element.addEventListener('touchcancel', () => {
+        this.swipe = null;
+      });
     }
 
     selected() {
       return this.items.findIndex((item) => item.getAttribute('aria-selected') === 'true');
     }
 
-    // Shows the model's selection (-1: none) and, when there is one, makes it current and
-    // scrolls it into view.
-    show(index) {
-      this.items.forEach((item, i) => item.setAttribute('aria-selected', String(i === index)));
-      if (index >= 0) {
-        this.setCurrent(index);
-        this.scrollTo(index);
-      }
-    }
-
-    setCurrent(index) {
-      this.items[this.current].classList.remove('cur');
-      this.items[index].classList.add('cur');
-      this.current = index;
-      this.element.setAttribute('aria-activedescendant', this.items[index].id);
+    showSelected() {
+      this.scrollTo(Math.max(this.selected(), 0));
     }
 
     scrollTo(top) {
-      const last = this.items.length - 1;
-      this.top = Math.min(Math.max(top, 0), last);
-      this.strip.style.transform = 'translateY(' + (-100 * this.top / this.items.length) + '%)';
-      this.thumb.style.top = 'calc((100% - 3px) * ' + this.top + ' / ' + last + ')';
+      this.top = Math.min(Math.max(top, 0), this.items.length - 1);
+      this.element.style.setProperty('--top', String(this.top));
     }
 
     press(event) {
@@ -71,20 +126,18 @@
       if (target.closest('.sb')) {
         // The scroll bar takes no focus: the arrows step, the groove pages, by one item.
         event.preventDefault();
-        if (target.classList.contains('up')) {
-          this.scrollTo(this.top - 1);
-        } else if (target.classList.contains('dn')) {
-          this.scrollTo(this.top + 1);
-        } else if (target.classList.contains('gr')) {
+        if (target.closest('.gr')) {
           const thumb = this.thumb.getBoundingClientRect();
           this.scrollTo(this.top + (event.clientY < thumb.top ? -1 : 1));
+        } else {
+          pressBar(target, this.thumb, (by) => this.scrollTo(this.top + by));
         }
         return;
       }
       // A press on an item chooses it, with or without Ctrl; beside the items it only focuses.
       const item = target.closest('[role=option]');
       if (item) {
-        this.pick(this.items.indexOf(item));
+        this.choose(this.items.indexOf(item));
       }
     }
 
@@ -99,19 +152,55 @@
       }
     }
 
+    // A finger that moves along the list scrolls it, an item for every list height it moves,
+    // the items following the finger; the page itself does not move (the style lets the
+    // browser pan nothing here, but two fingers still zoom). A touch that lifts without moving
+    // is left to the browser, which makes it a click.
+    touch(event) {
+      this.swipe = event.touches.length === 1 ? {y: event.touches[0].clientY, moved: false} : null;
+    }
+
+    move(event) {
+      const swipe = this.swipe;
+      if (!swipe || event.touches.length !== 1) {
+        return;
+      }
+      event.preventDefault();
+      const y = event.touches[0].clientY;
+      const step = this.element.getBoundingClientRect().height;
+      swipe.moved = swipe.moved || Math.abs(y - swipe.y) > 6;
+      while (y - swipe.y <= -step) {
+        this.scrollTo(this.top + 1);
+        swipe.y -= step;
+      }
+      while (y - swipe.y >= step) {
+        this.scrollTo(this.top - 1);
+        swipe.y += step;
+      }
+    }
+
+    lift(event) {
+      if (this.swipe && this.swipe.moved) {
+        // A swipe selects nothing: no click follows it.
+        event.preventDefault();
+      }
+      this.swipe = null;
+    }
+
     key(event) {
       if (event.altKey || event.metaKey) {
         return;
       }
+      const current = Math.max(this.selected(), 0);
       const last = this.items.length - 1;
       const moves = {
-        ArrowUp: this.current - 1,
-        ArrowDown: this.current + 1,
-        PageUp: this.current - 1,
-        PageDown: this.current + 1,
+        ArrowUp: current - 1,
+        ArrowDown: current + 1,
+        PageUp: current - 1,
+        PageDown: current + 1,
         Home: 0,
         End: last,
-        ' ': this.current,
+        ' ': current,
       };
       let index = -1;
       if (event.key in moves) {
@@ -122,127 +211,103 @@
       }
       if (index >= 0) {
         event.preventDefault();
-        this.pick(index);
+        this.choose(index);
       }
     }
 
-    pick(index) {
-      this.setCurrent(index);
-      this.choose(index);
+    choose(index) {
+      input(this.element.id, index);
+      this.showSelected();
     }
   }
 
-  function attach() {
-    const windowElement = byId('window');
-    const boxName = windowElement.dataset.boxName;
-    const selectorName = windowElement.dataset.selectorName;
-    const rowsOf = (group) => Array.from({length: ROWS}, (_, row) => byId(group + '_' + row));
-    const labelBoxes = rowsOf('Text2');
-    const signs = rowsOf('Label1');
-    const options = [byId('Option1_0'), byId('Option1_1')];
-    const result = byId('Text1_0');
-
-    // After an input on a list, that list shows the model's selection again even when the
-    // model refused the choice.
-    const count = new ListBox(byId('List2'), (index) => {
-      apply(_nf_choose_count(index));
-      count.show(_nf_count());
-    });
-    const selectors = rowsOf('List1').map((element, row) => {
-      const list = new ListBox(element, (item) => {
-        apply(_nf_choose_value(row, item));
-        list.show(_nf_value(row));
-      });
-      return list;
-    });
-
-    function showOption() {
-      const checked = _nf_option();
-      options.forEach((option, i) => {
-        option.setAttribute('aria-checked', String(i === checked));
-        option.tabIndex = i === Math.max(checked, 0) ? 0 : -1;
-      });
+  // The result box's scroll bar: the thumb's size and place follow the text; the arrows step a
+  // line, the groove pages, the thumb drags. The box scrolls by itself under the wheel and a
+  // finger.
+  function attachBoxBar(box) {
+    const bar = box.parentElement.querySelector('.sb');
+    const groove = bar.querySelector('.gr');
+    const thumb = bar.querySelector('.th');
+    const line = parseFloat(getComputedStyle(box).lineHeight);
+    const range = () => box.scrollHeight - box.clientHeight;
+    function show() {
+      const share = Math.min(box.clientHeight / box.scrollHeight, 1);
+      const free = groove.clientHeight * (1 - share);
+      thumb.style.setProperty('--size', String(share));
+      thumb.style.setProperty('--at', String(range() > 0 ? (free * box.scrollTop) / range() : 0));
     }
-
-    function showRow(row) {
-      const hidden = !_nf_shown(row);
-      labelBoxes[row].hidden = hidden;
-      signs[row].hidden = hidden;
-      selectors[row].element.hidden = hidden;
-    }
-
-    function showLabel(row) {
-      const label = UTF8ToString(_nf_label(row));
-      labelBoxes[row].value = label;
-      labelBoxes[row].setAttribute('aria-label', boxName + label);
-      selectors[row].element.setAttribute('aria-label', selectorName + label);
-    }
-
-    function apply(mask) {
-      if (mask & COUNT) {
-        count.show(_nf_count());
+    box.addEventListener('scroll', show);
+    bar.addEventListener('mousedown', (event) => {
+      event.preventDefault();
+      if (event.button !== 0) {
+        return;
       }
-      if (mask & OPTION) {
-        showOption();
-      }
-      const shown = mask & SHOWN ? _nf_changed_shown() : 0;
-      const labels = mask & LABELS ? _nf_changed_labels() : 0;
-      const values = mask & VALUES ? _nf_changed_values() : 0;
-      for (let row = 0; row < ROWS; ++row) {
-        const bit = 1 << row;
-        if (shown & bit) {
-          showRow(row);
-        }
-        if (labels & bit) {
-          showLabel(row);
-        }
-        if (values & bit) {
-          selectors[row].show(_nf_value(row));
-        }
-      }
-      if (mask & RESULT) {
-        result.value = UTF8ToString(_nf_result()).replace(/\r\n/g, '\n');
-        // A new text starts at its top, as on the desktop. Scrolling needs the box laid out;
-        // in the next frame the page lays it out anyway, now it would do so only for this.
-        requestAnimationFrame(() => {
-          result.scrollTop = 0;
+      if (event.target === thumb) {
+        const start = {y: event.clientY, top: box.scrollTop};
+        const scale = range() / Math.max(groove.clientHeight - thumb.offsetHeight, 1);
+        const drag = (move) => {
+          box.scrollTop = start.top + (move.clientY - start.y) * scale;
+        };
+        const drop = () => {
+          removeEventListener('mousemove', drag);
+          removeEventListener('mouseup', drop);
+        };
+        addEventListener('mousemove', drag);
+        addEventListener('mouseup', drop);
+      } else if (event.target.closest('.gr')) {
+        const above = event.clientY < thumb.getBoundingClientRect().top;
+        box.scrollTop += (above ? -1 : 1) * box.clientHeight;
+      } else {
+        pressBar(event.target, thumb, (by) => {
+          box.scrollTop += by * line;
         });
       }
-    }
-
-    options.forEach((option, i) => {
-      option.addEventListener('click', () => apply(_nf_choose_form(i)));
-      option.addEventListener('keydown', (event) => {
-        const other = options[1 - i];
-        if (event.key === ' ') {
-          event.preventDefault();
-          apply(_nf_choose_form(i));
-        } else if (/^Arrow/.test(event.key)) {
-          // Both arrows lead to the other option of the pair, and select it.
-          event.preventDefault();
-          other.focus();
-          apply(_nf_choose_form(1 - i));
-        }
-      });
     });
-    byId('Command1_0').addEventListener('click', () => apply(_nf_press_clear(0)));
-    signs.concat([byId('Label1_32')]).forEach((label, index) => {
-      label.addEventListener('click', () => apply(_nf_click_label(index)));
-    });
+    show();
+  }
 
-    // A press on the bare window, a caption, the frame, a sign or the square leaves the focus
-    // where it was, as on the desktop where none of them takes focus.
+  function attach() {
+    windowElement.querySelectorAll('[role=listbox]').forEach((element) => {
+      lists.set(element, new ListBox(element));
+    });
+    windowElement.querySelectorAll('textarea').forEach(attachBoxBar);
+
+    // Options, the button and the labels are clicked; lists choose on a press (above).
+    windowElement.addEventListener('click', (event) => {
+      const target = event.target.closest('[id]');
+      if (target && target !== windowElement && !target.closest('[role=listbox]')) {
+        input(target.id, 0);
+      }
+    });
+    // In the option pair, Space selects the focused option and every arrow moves to the other
+    // one and selects it.
+    windowElement.addEventListener('keydown', (event) => {
+      const option = event.target.closest('[role=radio]');
+      if (!option || event.altKey || event.ctrlKey || event.metaKey) {
+        return;
+      }
+      const pair = Array.from(option.parentElement.querySelectorAll('[role=radio]'));
+      if (event.key === ' ') {
+        event.preventDefault();
+        input(option.id, 0);
+      } else if (/^Arrow/.test(event.key)) {
+        event.preventDefault();
+        const other = pair[1 - pair.indexOf(option)];
+        other.focus();
+        input(other.id, 0);
+      }
+    });
+    // A press on anything that takes no focus (the bare window, a caption, the frame, a sign,
+    // the square) leaves the focus where it was, as on the desktop.
     document.addEventListener('mousedown', (event) => {
-      const target = event.target;
-      if (target === document.documentElement || target === document.body ||
-          target === windowElement || target.id === 'Frame1' ||
-          target.matches('.cap, .sign, .sq')) {
+      if (!event.target.closest('[tabindex], input, textarea, button')) {
         event.preventDefault();
       }
     });
 
+    openAddress();
     if (document.activeElement === document.body) {
-      selectors[0].element.focus();
+      windowElement.querySelector('[autofocus]').focus();
     }
     // From now on the window takes input; tests wait for this mark.
     windowElement.setAttribute('data-ready', '');

@@ -1,7 +1,9 @@
-// Writes the page's shell at build time: the head (title, favicon, style) and the window in
-// its start state, drawn from a fresh window model, so that the page shows the whole window in
-// its first frame. The final link puts the program's script where "{{{ SCRIPT }}}" stands.
-//   page-tool FAVICON.txt FACE.css SHELL.html
+// Writes the page's shell at build time: the head (title, favicon, style, the script that fits
+// the window to the screen) and the window in its start state, drawn from a fresh window model,
+// so that the page shows the whole window in its first frame. The final link puts the
+// program's script where "{{{ SCRIPT }}}" stands, and seal.js the page's security policy where
+// "@CONTENT_SECURITY_POLICY@" stands.
+//   page-tool FAVICON.txt FACE.css FIT.js SHELL.html
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -32,10 +34,25 @@ std::string trimmed(std::string text) {
   return text;
 }
 
-std::string page(const std::string& favicon, const std::string& faceStyle) {
+// The fitting script with the window's size in place of WINDOW_WIDTH and WINDOW_HEIGHT.
+std::string sized(std::string script) {
+  const auto put = [&script](std::string_view token, int value) {
+    script.replace(script.find(token), token.size(), std::to_string(value));
+  };
+  put("WINDOW_WIDTH", nf::layout::toPixels(nf::layout::kClientWidth));
+  put("WINDOW_HEIGHT", nf::layout::toPixels(nf::layout::kClientHeight));
+  return script;
+}
+
+std::string page(const std::string& favicon, const std::string& faceStyle,
+                 const std::string& fitScript) {
   nf::web::HtmlWriter html;
   html.raw("<!DOCTYPE html>\n").open("html").attr("lang", "bg").raw("\n").open("head");
   html.open("meta").attr("charset", "utf-8").close();
+  html.open("meta")
+      .attr("http-equiv", "Content-Security-Policy")
+      .attr("content", "@CONTENT_SECURITY_POLICY@")
+      .close();
   html.open("meta").attr("name", "viewport").attr("content", "width=device-width").close();
   html.open("title").text(nf::layout::kTitle).close();
   html.open("link")
@@ -44,6 +61,7 @@ std::string page(const std::string& favicon, const std::string& faceStyle) {
       .attr("href", trimmed(favicon))
       .close();
   html.open("style").raw("\n" + nf::web::layoutStyle() + faceStyle).close();
+  html.open("script").raw("\n" + sized(fitScript)).close();
   html.close().raw("\n").open("body").raw("\n");
   html.raw(nf::web::windowMarkup(nf::WindowModel().state()));
   html.raw("\n{{{ SCRIPT }}}\n").close().raw("\n").close().raw("\n");
@@ -53,20 +71,21 @@ std::string page(const std::string& favicon, const std::string& faceStyle) {
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 4) {
-    std::fprintf(stderr, "usage: page-tool FAVICON.txt FACE.css SHELL.html\n");
+  if (argc != 5) {
+    std::fprintf(stderr, "usage: page-tool FAVICON.txt FACE.css FIT.js SHELL.html\n");
     return 2;
   }
   const std::optional<std::string> favicon = readFile(argv[1]);
   const std::optional<std::string> faceStyle = readFile(argv[2]);
-  if (!favicon || !faceStyle) {
+  const std::optional<std::string> fitScript = readFile(argv[3]);
+  if (!favicon || !faceStyle || !fitScript) {
     return 1;
   }
-  std::ofstream out(argv[3], std::ios::binary);
-  out << page(*favicon, *faceStyle);
+  std::ofstream out(argv[4], std::ios::binary);
+  out << page(*favicon, *faceStyle, *fitScript);
   out.close();
   if (!out) {
-    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[3]);
+    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[4]);
     return 1;
   }
   return 0;

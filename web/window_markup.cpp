@@ -1,13 +1,19 @@
 #include "window_markup.h"
 
 #include <cstdio>
+#include <map>
 #include <string_view>
+#include <utility>
+#include <vector>
 
+#include "control_view.h"
 #include "html_writer.h"
 #include "window/layout.h"
 
 namespace nf::web {
 namespace {
+
+namespace group = layout::group;
 
 // Ids of the hidden elements that hold the accessible descriptions, each written once and
 // referred to by every control it describes.
@@ -20,6 +26,10 @@ constexpr std::string_view kSignDescription = "d-sign";
 constexpr std::string_view kLabelBoxDescription = "d-box";
 constexpr std::string_view kSelectorDescription = "d-selector";
 
+std::string name(layout::Control control) {
+  return control.name();
+}
+
 // The desktop's rounding, so that every control lands on the same pixels.
 std::string place(layout::Twips twips) {
   const layout::Pixels pixels = layout::toPixels(twips);
@@ -28,17 +38,15 @@ std::string place(layout::Twips twips) {
          "px";
 }
 
-// The desktop stacks controls in the order it makes them, rows last and in ascending order,
-// each row's label box, sign and selector in turn; the markup is in tab order instead, so rows
-// say where they stack. Neighbours overlap by a pixel: the sign lies on its label box's edge.
-enum class RowPart { LabelBox = 1, Sign = 2, Selector = 3 };
+std::string size(int width, int height) {
+  return "width:" + std::to_string(layout::toPixels(width)) +
+         "px;height:" + std::to_string(layout::toPixels(height)) + "px";
+}
 
-std::string rowPlace(int row, RowPart part) {
-  const layout::RowPlaces places = layout::rowPlaces(row);
-  const layout::Twips twips = part == RowPart::LabelBox ? places.labelBox
-                              : part == RowPart::Sign   ? places.sign
-                                                        : places.selector;
-  return place(twips) + ";z-index:" + std::to_string(3 * row + static_cast<int>(part));
+// A row's control: its size is its kind's (below), its place its own.
+std::string rowPlace(layout::Twips twips) {
+  return "left:" + std::to_string(layout::toPixels(twips.left)) +
+         "px;top:" + std::to_string(layout::toPixels(twips.top)) + "px";
 }
 
 std::string colour(layout::Rgb rgb) {
@@ -52,43 +60,55 @@ std::string points(double size) {
   return text;
 }
 
-std::string indexed(std::string_view group, int index) {
-  return std::string(group) + "_" + std::to_string(index);
+std::string rule(const std::string& selector, const std::string& declarations) {
+  return selector + "{" + declarations + "}\n";
 }
 
-std::size_t at(int row) {
-  return static_cast<std::size_t>(row);
-}
-
-// The result box shows one line per CR LF; a text area's lines end in LF.
-std::string withLineFeeds(std::string_view text) {
-  std::string lines;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
-      continue;
+// The state's attributes of every element, as the window's first frame has them.
+class StateAttributes : public AttributeSink {
+ public:
+  void set(std::string_view element, std::string_view name,
+           std::optional<std::string_view> value) override {
+    if (value) {
+      byElement[std::string(element)].emplace_back(name, *value);
     }
-    lines += text[i];
   }
-  return lines;
-}
+
+  std::map<std::string, std::vector<std::pair<std::string_view, std::string>>> byElement;
+};
 
 class WindowWriter {
  public:
-  explicit WindowWriter(const WindowState& state) : state_(state) {}
+  explicit WindowWriter(const WindowState& state) { showState(state, everything(), state_); }
 
   std::string write() {
-    html_.open("div")
-        .attr("id", "window")
-        .attr("data-box-name", layout::kLabelBoxNamePrefix)
-        .attr("data-selector-name", layout::kSelectorNamePrefix);
+    html_.open("div").attr("id", "window");
     descriptions();
     fixedControls();
-    focusableControls();
+    for (const layout::Control& control : layout::tabOrder()) {
+      focusable(control);
+    }
     html_.close();
     return html_.str();
   }
 
  private:
+  // Opens element `id` with the attributes the state gives it; returns the text it holds.
+  std::string open(std::string_view tag, const std::string& id) {
+    html_.open(tag).attr("id", id);
+    std::string content;
+    for (const auto& [name, value] : state_.byElement[id]) {
+      if (name == "hidden") {
+        html_.flag("hidden");
+      } else if (name == "value" && tag == "textarea") {
+        content = value;
+      } else {
+        html_.attr(name, value);
+      }
+    }
+    return content;
+  }
+
   void descriptions() {
     describe(kCountDescription, layout::kCountListAccessible.description);
     describe(kFrameDescription, layout::kFrameAccessible.description);
@@ -109,198 +129,133 @@ class WindowWriter {
   // Captions, signs and the square: they take no focus, so their place in the markup is free.
   void fixedControls() {
     for (std::size_t i = 0; i < layout::kLabel2.size(); ++i) {
-      html_.open("div")
-          .attr("id", indexed("Label2", static_cast<int>(i)))
-          .attr("class", "cap")
-          .attr("style", place(layout::kLabel2[i].place))
-          .text(layout::kLabel2[i].text)
-          .close();
+      open("div", name({group::Label2, static_cast<int>(i)}));
+      html_.attr("class", "cap").text(layout::kLabel2[i].text).close();
     }
     for (int row = 0; row < kRowSlots; ++row) {
-      html_.open("div")
-          .attr("id", indexed("Label1", row))
-          .attr("class", "sign")
+      open("div", name({group::Label1, row}));
+      html_.attr("class", "sign")
           .attr("role", "img")
           .attr("aria-label", layout::kSignAccessible.name)
           .attr("aria-describedby", kSignDescription)
-          .attr("style", rowPlace(row, RowPart::Sign));
-      hiddenUnlessShown(row);
-      html_.text(layout::kSignText).close();
+          .text(layout::kSignText)
+          .close();
     }
-    html_.open("div")
-        .attr("id", indexed("Label1", kRowSlots))
-        .attr("class", "sq")
+    open("div", name({group::Label1, kRowSlots}));
+    html_.attr("class", "sq")
         .attr("role", "img")
         .attr("title", layout::kEasterSquareTip)
         .attr("aria-label", layout::kEasterSquareTip)
-        .attr("style", place(layout::kEasterSquare))
         .close();
   }
 
-  // The controls that take focus, in the desktop's tab order: Tab follows the markup.
-  void focusableControls() {
-    for (int row = 0; row <= 7; ++row) {
-      selector(row);
-    }
-    resultBox();
-    for (int row = 0; row <= 15; ++row) {
-      labelBox(row);
-    }
-    for (int row = 8; row <= 15; ++row) {
-      selector(row);
-    }
-    for (int row = 31; row >= 24; --row) {
-      selector(row);
-    }
-    for (int row = 31; row >= 16; --row) {
-      labelBox(row);
-    }
-    for (int row = 23; row >= 16; --row) {
-      selector(row);
-    }
-    countList();
-    frame();
-    clearButton();
-  }
-
-  void hiddenUnlessShown(int row) {
-    if (!state_.shown[at(row)]) {
-      html_.flag("hidden");
+  // The controls that take focus, in Tab order: Tab follows the markup.
+  void focusable(const layout::Control& control) {
+    if (control.group == group::List1) {
+      selector(control);
+    } else if (control.group == group::Text2) {
+      labelBox(control);
+    } else if (control.group == group::Text1) {
+      resultBox(control);
+    } else if (control.group == group::List2) {
+      list(control, kCountItems, "lst", layout::kCountListAccessible.name, kCountDescription);
+    } else if (control.group == group::Option1) {
+      option(control);
+    } else if (control.group == group::Command1) {
+      clearButton(control);
     }
   }
 
-  void labelBox(int row) {
-    const std::string_view label = state_.labels[at(row)];
-    html_.open("input")
-        .attr("id", indexed("Text2", row))
-        .attr("class", "box")
+  void labelBox(const layout::Control& control) {
+    open("input", name(control));
+    html_.attr("class", "box")
         .attr("type", "text")
         .flag("readonly")
         .attr("spellcheck", "false")
-        .attr("value", label)
-        .attr("aria-label", std::string(layout::kLabelBoxNamePrefix) + std::string(label))
         .attr("aria-describedby", kLabelBoxDescription)
-        .attr("style", rowPlace(row, RowPart::LabelBox));
-    hiddenUnlessShown(row);
-    html_.close();
+        .close();
   }
 
-  void selector(int row) {
-    const std::string id = indexed("List1", row);
-    html_.open("div")
-        .attr("id", id)
-        .attr("class", "lst val")
-        .attr("aria-label",
-              std::string(layout::kSelectorNamePrefix) + std::string(state_.labels[at(row)]))
-        .attr("aria-describedby", kSelectorDescription);
-    list(id, state_.values[at(row)], rowPlace(row, RowPart::Selector));
-    if (row == 0) {
+  void selector(const layout::Control& control) {
+    list(control, kValueItems, "lst val", {}, kSelectorDescription);
+  }
+
+  // A list one item high: a viewport on its items and a scroll bar, for the mouse alone, with
+  // two arrows and a thumb in its groove.
+  template <std::size_t N>
+  void list(const layout::Control& control, const std::array<std::string_view, N>& items,
+            std::string_view className, std::string_view label, std::string_view description) {
+    const std::string id = name(control);
+    open("div", id);
+    html_.attr("class", className).attr("role", "listbox").attr("tabindex", "0");
+    if (!label.empty()) {
+      html_.attr("aria-label", label);
+    }
+    html_.attr("aria-describedby", description);
+    if (control == layout::Control{group::List1, 0}) {
       html_.flag("autofocus");
     }
-    hiddenUnlessShown(row);
-    listContent(id, kValueItems, state_.values[at(row)]);
-  }
-
-  void countList() {
-    html_.open("div")
-        .attr("id", "List2")
-        .attr("class", "lst")
-        .attr("aria-label", layout::kCountListAccessible.name)
-        .attr("aria-describedby", kCountDescription);
-    list("List2", state_.countIndex, place(layout::kList2));
-    listContent("List2", kCountItems, state_.countIndex);
-  }
-
-  // A list one item high: the keyboard's current item is the selected one, or the first while
-  // none is selected, and the list shows it at the top.
-  void list(std::string_view id, int selected, const std::string& style) {
-    const int current = selected < 0 ? 0 : selected;
-    html_.attr("role", "listbox")
-        .attr("tabindex", "0")
-        .attr("aria-activedescendant", std::string(id) + "-" + std::to_string(current))
-        .attr("style", style);
-  }
-
-  template <std::size_t N>
-  void listContent(std::string_view id, const std::array<std::string_view, N>& items,
-                   int selected) {
-    const int top = selected < 0 ? 0 : selected;
     html_.open("div").attr("class", "vp").open("div").attr("class", "its");
-    if (top > 0) {
-      html_.attr("style", "transform:translateY(" + std::to_string(-100 * top / int{N}) + "%)");
-    }
     for (std::size_t i = 0; i < N; ++i) {
-      html_.open("div").attr("id", std::string(id) + "-" + std::to_string(i));
-      if (static_cast<int>(i) == top) {
-        html_.attr("class", "cur");
-      }
-      html_.attr("role", "option")
-          .attr("aria-selected", static_cast<int>(i) == selected ? "true" : "false")
-          .text(items[i])
-          .close();
+      open("div", itemId(id, static_cast<int>(i)));
+      html_.attr("role", "option").text(items[i]).close();
     }
     html_.close().close();
-    // The scroll bar: two arrow buttons and the thumb in its groove, for the mouse alone.
+    scrollBar();
+    html_.close();
+  }
+
+  void scrollBar() {
     html_.open("div").attr("class", "sb").attr("aria-hidden", "true").empty("b", "up");
-    html_.open("div").attr("class", "gr").open("b").attr("class", "th");
-    if (top > 0) {
-      html_.attr("style", "top:calc((100% - 3px) * " + std::to_string(top) + " / " +
-                              std::to_string(N - 1) + ")");
-    }
-    html_.close().close().empty("b", "dn").close();
-    html_.close();
+    html_.open("div").attr("class", "gr").empty("b", "th").close().empty("b", "dn").close();
   }
 
-  void frame() {
-    html_.open("div")
-        .attr("id", "Frame1")
-        .attr("role", "radiogroup")
-        .attr("aria-label", layout::kFrameAccessible.name)
-        .attr("aria-describedby", kFrameDescription)
-        .attr("style", place(layout::kFrame1));
-    // One tab stop for the pair: the selected option, or the first while none is.
-    const int tabStop = state_.option < 0 ? 0 : state_.option;
-    for (std::size_t i = 0; i < layout::kOption1.size(); ++i) {
-      const int index = static_cast<int>(i);
+  void option(const layout::Control& control) {
+    if (control.index == 0) {
       html_.open("div")
-          .attr("id", indexed("Option1", index))
-          .attr("class", "opt")
-          .attr("role", "radio")
-          .attr("aria-checked", index == state_.option ? "true" : "false")
-          .attr("tabindex", index == tabStop ? "0" : "-1")
-          .attr("aria-label", layout::kOptionAccessible[i].name)
-          .attr("aria-describedby", kOptionDescription[i])
-          .attr("style", place(layout::kOption1[i].place))
-          .text(layout::kOption1[i].text)
-          .close();
+          .attr("id", name({group::Frame1}))
+          .attr("role", "radiogroup")
+          .attr("aria-label", layout::kFrameAccessible.name)
+          .attr("aria-describedby", kFrameDescription);
     }
-    html_.close();
+    const auto i = static_cast<std::size_t>(control.index);
+    open("div", name(control));
+    html_.attr("class", "opt")
+        .attr("role", "radio")
+        .attr("aria-label", layout::kOptionAccessible[i].name)
+        .attr("aria-describedby", kOptionDescription[i])
+        .text(layout::kOption1[i].text)
+        .close();
+    if (control.index + 1 == static_cast<int>(layout::kOption1.size())) {
+      html_.close();
+    }
   }
 
-  void clearButton() {
-    html_.open("button")
-        .attr("id", indexed("Command1", 0))
-        .attr("type", "button")
+  void clearButton(const layout::Control& control) {
+    open("button", name(control));
+    html_.attr("type", "button")
         .attr("aria-label", layout::kClearAccessible.name)
         .attr("aria-describedby", kClearDescription)
-        .attr("style", place(layout::kCommand1))
         .text(layout::kCommand1Text)
         .close();
   }
 
-  void resultBox() {
-    html_.open("textarea")
-        .attr("id", indexed("Text1", 0))
-        .flag("readonly")
+  // The result box and, over its right edge, a scroll bar of the page's own, drawn alike by
+  // every browser (some hide their own until the pointer comes near).
+  void resultBox(const layout::Control& control) {
+    html_.open("div").attr("class", "txt");
+    const std::string text = open("textarea", name(control));
+    html_.flag("readonly")
         .attr("spellcheck", "false")
         .attr("aria-label", layout::kResultAccessible.name)
         .attr("aria-describedby", kResultDescription)
-        .attr("style", place(layout::kText1))
-        .text(withLineFeeds(state_.result))
+        .text(text)
         .close();
+    scrollBar();
+    html_.close();
   }
 
-  const WindowState& state_;
+  StateAttributes state_;
   HtmlWriter html_;
 };
 
@@ -309,20 +264,48 @@ class WindowWriter {
 std::string layoutStyle() {
   const std::string family = "\"" + std::string(layout::kFontFamily) + "\",serif";
   std::string style;
-  style += "#window{width:" + std::to_string(layout::toPixels(layout::kClientWidth)) +
-           "px;height:" + std::to_string(layout::toPixels(layout::kClientHeight)) +
-           "px;background:" + colour(layout::kWindowColour) +
-           ";font:" + points(layout::kWindowFontPoints) + " " + family + "}\n";
-  style += ".val{font-size:" + points(layout::kValueFontPoints) + "}\n";
-  style += ".cap{background:" + colour(layout::kCaptionColour) + "}\n";
-  style += ".sign{background:" + colour(layout::kSignColour) + "}\n";
-  style += ".sq,#Frame1{background:" + colour(layout::kWindowColour) + "}\n";
-  style += ".box,.vp,#Text1_0{background:" + colour(layout::kWhite) + "}\n";
+  style +=
+      rule("#window", "width:" + std::to_string(layout::toPixels(layout::kClientWidth)) +
+                          "px;height:" + std::to_string(layout::toPixels(layout::kClientHeight)) +
+                          "px;background:" + colour(layout::kWindowColour) +
+                          ";font:" + points(layout::kWindowFontPoints) + " " + family);
+  style += rule(".val", "font-size:" + points(layout::kValueFontPoints) +
+                            ";--n:" + std::to_string(kValueItems.size()) + ";" +
+                            size(layout::kSelectorWidth, layout::kSelectorHeight));
+  style += rule(".box", size(layout::kLabelBoxWidth, layout::kLabelBoxHeight));
+  style += rule(".sign", size(layout::kSignWidth, layout::kSignHeight));
+  style += rule("#" + name({group::List2}), "--n:" + std::to_string(kCountItems.size()));
+  style += rule(".cap", "background:" + colour(layout::kCaptionColour));
+  style += rule(".sign", "background:" + colour(layout::kSignColour));
+  style += rule(".sq,#" + name({group::Frame1}), "background:" + colour(layout::kWindowColour));
+  style += rule(".box,.vp,.txt", "background:" + colour(layout::kWhite));
+  style += rule("#" + name({group::Command1, 0}), "background:" + colour(layout::kClearColour));
   for (std::size_t i = 0; i < layout::kOption1.size(); ++i) {
-    style += "#" + indexed("Option1", static_cast<int>(i)) +
-             "{background:" + colour(layout::kOption1[i].colour) + "}\n";
+    // An option's place is inside the frame.
+    style += rule(
+        "#" + name({group::Option1, static_cast<int>(i)}),
+        place(layout::kOption1[i].place) + ";background:" + colour(layout::kOption1[i].colour));
   }
-  style += "#Command1_0{background:" + colour(layout::kClearColour) + "}\n";
+  for (std::size_t i = 0; i < layout::kLabel2.size(); ++i) {
+    style +=
+        rule("#" + name({group::Label2, static_cast<int>(i)}), place(layout::kLabel2[i].place));
+  }
+  style += rule("#" + name({group::List2}), place(layout::kList2));
+  style += rule("#" + name({group::Frame1}), place(layout::kFrame1));
+  style += rule("#" + name({group::Command1, 0}), place(layout::kCommand1));
+  style += rule(".txt", place(layout::kText1));
+  style += rule("#" + name({group::Label1, kRowSlots}), place(layout::kEasterSquare));
+  // The desktop stacks controls in the order it makes them, rows last and in ascending order,
+  // each row's label box, sign and selector in turn; the markup is in Tab order instead, so the
+  // rows say how they stack. Neighbours overlap by a pixel: the sign lies on its label box's
+  // edge.
+  for (int row = 0; row < kRowSlots; ++row) {
+    const layout::RowPlaces places = layout::rowPlaces(row);
+    const auto stack = [row](int part) { return ";z-index:" + std::to_string(3 * row + part); };
+    style += rule("#" + name({group::Text2, row}), rowPlace(places.labelBox) + stack(1));
+    style += rule("#" + name({group::Label1, row}), rowPlace(places.sign) + stack(2));
+    style += rule("#" + name({group::List1, row}), rowPlace(places.selector) + stack(3));
+  }
   return style;
 }
 

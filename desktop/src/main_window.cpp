@@ -2,6 +2,7 @@
 
 #include <QButtonGroup>
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -241,6 +242,35 @@ void MainWindow::connectInputs() {
     }
   });
   connect(Command1[0], &QPushButton::clicked, this, [this] { showChanges(model_.pressClear(0)); });
+  for (QRadioButton* option : Option1) {
+    option->installEventFilter(this);
+  }
+  Command1[0]->installEventFilter(this);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() != QEvent::KeyPress) {
+    return QWidget::eventFilter(watched, event);
+  }
+  const auto* key = static_cast<const QKeyEvent*>(event);
+  const bool plain = (key->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  // Every arrow on an option moves to the other one and selects it, whether or not the first
+  // was selected; Qt's own buttons only move the focus then, and only sideways.
+  const bool arrow = key->key() == Qt::Key_Left || key->key() == Qt::Key_Right ||
+                     key->key() == Qt::Key_Up || key->key() == Qt::Key_Down;
+  if (plain && arrow && (watched == Option1[0] || watched == Option1[1])) {
+    QRadioButton* other = watched == Option1[0] ? Option1[1] : Option1[0];
+    other->setFocus(Qt::TabFocusReason);
+    other->click();
+    return true;
+  }
+  // Enter presses a focused button, as Space does.
+  if (plain && watched == Command1[0] &&
+      (key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter)) {
+    Command1[0]->click();
+    return true;
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void MainWindow::showChanges(const WindowChanges& changes) {

@@ -7,9 +7,12 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPlainTextEdit>
+#include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <map>
 #include <random>
+#include <string_view>
 #include <vector>
 
 #include "desktop/main_window.h"
@@ -50,9 +53,14 @@ void perform(const UserAction& action, WindowDriver& driver, UserModel& model) {
       break;
     case Kind::Form:
       if (action.way == Way::Arrows) {
-        QRadioButton* focused = driver.option(model.form());
+        // The other option takes the focus without being selected; the arrow leads back.
+        static const std::map<std::string_view, Qt::Key> kArrows = {{"Left", Qt::Key_Left},
+                                                                    {"Right", Qt::Key_Right},
+                                                                    {"Up", Qt::Key_Up},
+                                                                    {"Down", Qt::Key_Down}};
+        QRadioButton* focused = driver.option(1 - action.target);
         focused->setFocus(Qt::TabFocusReason);
-        QTest::keyClick(focused, model.form() == 0 ? Qt::Key_Right : Qt::Key_Left);
+        QTest::keyClick(focused, kArrows.at(arrowKey(action)));
       } else {
         driver.chooseForm(action.target);
       }
@@ -69,7 +77,12 @@ void perform(const UserAction& action, WindowDriver& driver, UserModel& model) {
       }
       break;
     case Kind::Clear:
-      driver.clickClear();
+      if (action.way == Way::Click) {
+        driver.clickClear();
+      } else {
+        driver.clearButton()->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(driver.clearButton(), action.value == 0 ? Qt::Key_Return : Qt::Key_Space);
+      }
       break;
     case Kind::Label:
       driver.clickSign(action.target);

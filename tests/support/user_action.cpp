@@ -2,6 +2,11 @@
 
 #include "user_model.h"
 
+const char* arrowKey(const UserAction& action) {
+  static const char* const kArrows[] = {"Left", "Right", "Up", "Down"};
+  return kArrows[action.value % 4];
+}
+
 std::string UserAction::describe() const {
   static const char* const kWays[] = {"click", "arrows", "typing"};
   const std::string how = std::string(" by ") + kWays[static_cast<int>(way)];
@@ -9,11 +14,12 @@ std::string UserAction::describe() const {
     case Kind::Count:
       return "count " + std::to_string(target + 3) + how;
     case Kind::Form:
-      return std::string(target == 0 ? "ДНФ" : "КНФ") + how;
+      return std::string(target == 0 ? "ДНФ" : "КНФ") +
+             (way == Way::Arrows ? std::string(" by ") + arrowKey(*this) + " on the other" : how);
     case Kind::Value:
       return "row " + std::to_string(target) + " := " + std::to_string(value) + how;
     case Kind::Clear:
-      return "Clear";
+      return way == Way::Click ? "Clear" : value == 0 ? "Enter on Clear" : "Space on Clear";
     case Kind::Label:
       return "click on Label1(" + std::to_string(target) + ")";
   }
@@ -32,16 +38,17 @@ UserAction randomAction(std::mt19937& random, const UserModel& model) {
   }
   if (roll < 32) {
     const int form = pick(0, 1);
-    // The arrows move from the selected option to the other one.
-    const bool arrows = model.form() >= 0 && form != model.form() && pick(0, 2) == 0;
-    return {UserAction::Kind::Form, form, 0,
+    const bool arrows = pick(0, 2) == 0;
+    return {UserAction::Kind::Form, form, pick(0, 3),
             arrows ? UserAction::Way::Arrows : UserAction::Way::Click};
   }
   if (roll < 90) {
     return {UserAction::Kind::Value, row, pick(0, 1), way(3)};
   }
   if (roll < 94) {
-    return {UserAction::Kind::Clear, 0, 0, UserAction::Way::Click};
+    const bool keys = pick(0, 1) == 0;
+    return {UserAction::Kind::Clear, 0, pick(0, 1),
+            keys ? UserAction::Way::Typed : UserAction::Way::Click};
   }
   return {UserAction::Kind::Label, roll < 97 ? row : 32, 0, UserAction::Way::Click};
 }
@@ -49,12 +56,7 @@ UserAction randomAction(std::mt19937& random, const UserModel& model) {
 bool possible(const UserAction& action, const UserModel& model) {
   const bool rowControl = action.kind == UserAction::Kind::Value ||
                           (action.kind == UserAction::Kind::Label && action.target < 32);
-  if (rowControl) {
-    return action.target < model.shownRows();
-  }
-  // The arrows move from the selected option to the other one.
-  return action.kind != UserAction::Kind::Form || action.way != UserAction::Way::Arrows ||
-         (model.form() >= 0 && action.target != model.form());
+  return !rowControl || action.target < model.shownRows();
 }
 
 void apply(const UserAction& action, UserModel& model) {

@@ -110,22 +110,27 @@ void BrowserFace::perform(const UserAction& action, UserModel& expected) {
              action.value, action.way, std::to_string(action.value),
              [&expected, &action](int item) { expected.setValue(action.target, item); });
       break;
-    case UserAction::Kind::Form: {
-      const bool arrows = action.way == UserAction::Way::Arrows;
-      // By arrows: from the selected option, the other one's arrow.
-      const int clicked = arrows ? 1 - action.target : action.target;
-      const layout::Pixels option = placeOf({layout::group::Option1, clicked});
-      click(option, 8, option.height / 2);
-      if (arrows) {
-        keys({action.target == 1 ? "Right" : "Left"});
+    case UserAction::Kind::Form:
+      if (action.way == UserAction::Way::Arrows) {
+        // The other option takes the focus without being selected; the arrow leads back.
+        ask("focus " + layout::Control{layout::group::Option1, 1 - action.target}.name());
+        keys({arrowKey(action)});
+      } else {
+        const layout::Pixels option = placeOf({layout::group::Option1, action.target});
+        click(option, 8, option.height / 2);
       }
       break;
-    }
     case UserAction::Kind::Clear:
+      if (action.way == UserAction::Way::Click) {
+        const layout::Pixels place = placeOf({layout::group::Command1, 0});
+        click(place, place.width / 2, place.height / 2);
+      } else {
+        ask("focus " + layout::Control{layout::group::Command1, 0}.name());
+        keys({action.value == 0 ? "Enter" : "Space"});
+      }
+      break;
     case UserAction::Kind::Label: {
-      const layout::Pixels place = action.kind == UserAction::Kind::Clear
-                                       ? placeOf({layout::group::Command1, 0})
-                                       : placeOf({layout::group::Label1, action.target});
+      const layout::Pixels place = placeOf({layout::group::Label1, action.target});
       click(place, place.width / 2, place.height / 2);
       break;
     }

@@ -11,7 +11,9 @@
 /// browser: this face sends it one command per line and reads one answer line back.
 ///   open            a fresh page; answers "ok"
 ///   click X Y       a trusted left click at the window's pixel (X, Y); answers "ok"
-///   keys K ...      trusted key presses ("Down", "Up", "Left", "Right", or a character)
+///   keys K ...      trusted key presses ("Down", "Up", "Left", "Right", "Enter", "Space",
+///                   or a character)
+///   focus NAME      gives control NAME the keyboard focus, as Tab would, without input
 ///   read            answers with what the page shows, in the form parseSeenWindow reads
 /// How a user reaches each action with the page's controls is decided here, as the desktop
 /// tests decide it for the Qt window.

@@ -34,7 +34,8 @@ return [String(selected(names.count)),
         ...names.rows.map(([box]) => byId(box).value),
         escaped(byId(names.box).value)].join('\t');"""
 
-KEYS = {"Down": "ARROW_DOWN", "Up": "ARROW_UP", "Left": "ARROW_LEFT", "Right": "ARROW_RIGHT"}
+KEYS = {"Down": "ARROW_DOWN", "Up": "ARROW_UP", "Left": "ARROW_LEFT", "Right": "ARROW_RIGHT",
+        "Enter": "ENTER", "Space": "SPACE"}
 
 
 def skip(reason):
@@ -139,6 +140,8 @@ def serve(page, runner):
             page.click(*map(int, rest.split()))
         elif command == "keys":
             page.press(*(getattr(page.keys, KEYS[k]) if k in KEYS else k for k in rest.split()))
+        elif command == "focus":
+            page.driver.execute_script("document.getElementById(arguments[0]).focus();", rest)
         elif command == "read":
             answer = page.seen()
         else:

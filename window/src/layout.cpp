@@ -39,6 +39,26 @@ std::string Control::name() const {
   return text;
 }
 
+std::optional<Control> Control::named(std::string_view name) {
+  for (const std::string_view group :
+       {group::List2, group::List1, group::Option1, group::Command1, group::Label1}) {
+    if (name == group) {
+      return Control{group};
+    }
+    if (name.size() > group.size() + 1 && name.starts_with(group) && name[group.size()] == '_') {
+      int index = 0;
+      for (const char digit : name.substr(group.size() + 1)) {
+        if (digit < '0' || digit > '9' || index > kRows) {
+          return std::nullopt;
+        }
+        index = 10 * index + (digit - '0');
+      }
+      return Control{group, index};
+    }
+  }
+  return std::nullopt;
+}
+
 std::vector<Control> tabOrder() {
   std::vector<Control> order;
   for (const TabRun& run : kTabRuns) {

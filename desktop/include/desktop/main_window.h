@@ -40,6 +40,10 @@ class MainWindow : public QWidget {
   /// The state the window shows.
   const WindowState& state() const { return model_.state(); }
 
+ protected:
+  /// The keys the options and Clear answer beyond Qt's own: see the definition.
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   void createControls();
   void placeControls();

@@ -4,6 +4,7 @@
 // a pixel at 96 dpi), colours and texts. The window reads these tables and nothing else.
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -194,6 +195,9 @@ struct Control {
 
   /// The control's name: "List1_7", or the group's alone ("List2").
   std::string name() const;
+  /// The control named `name`, for the groups that take input (List1, List2, Option1,
+  /// Command1, Label1); none for any other name.
+  static std::optional<Control> named(std::string_view name);
 
   bool operator==(const Control&) const = default;
 };
