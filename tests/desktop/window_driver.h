@@ -6,7 +6,6 @@
 #include <optional>
 
 #include "window/function_code.h"
-
 #include "window_reader.h"
 
 class UserModel;
