@@ -1,5 +1,6 @@
 #include "browser_face.h"
 
+#include <cstdlib>
 #include <istream>
 #include <ostream>
 
@@ -23,8 +24,8 @@ layout::Pixels placeOf(layout::Control control) {
 
 }  // namespace
 
-BrowserFace::BrowserFace(std::istream& answers, std::ostream& commands)
-    : answers_(answers), commands_(commands) {}
+BrowserFace::BrowserFace(std::istream& answers, std::ostream& commands, bool touch)
+    : answers_(answers), commands_(commands), touch_(touch) {}
 
 std::string BrowserFace::ask(const std::string& command) {
   commands_ << command << std::endl;
@@ -36,7 +37,8 @@ std::string BrowserFace::ask(const std::string& command) {
 }
 
 void BrowserFace::click(layout::Pixels at, int dx, int dy) {
-  ask("click " + std::to_string(at.left + dx) + " " + std::to_string(at.top + dy));
+  ask((touch_ ? "tap " : "click ") + std::to_string(at.left + dx) + " " +
+      std::to_string(at.top + dy));
 }
 
 void BrowserFace::keys(const std::vector<std::string>& names) {
@@ -97,7 +99,39 @@ void BrowserFace::choose(layout::Pixels place, int items, int shown, int item, U
   }
 }
 
+void BrowserFace::performByTouch(const UserAction& action, const UserModel& expected) {
+  const bool count = action.kind == UserAction::Kind::Count;
+  if (!count && action.kind != UserAction::Kind::Value) {
+    const layout::Control control = action.kind == UserAction::Kind::Form
+                                        ? layout::Control{layout::group::Option1, action.target}
+                                    : action.kind == UserAction::Kind::Clear
+                                        ? layout::Control{layout::group::Command1, 0}
+                                        : layout::Control{layout::group::Label1, action.target};
+    const layout::Pixels place = placeOf(control);
+    click(place, place.width / 2, place.height / 2);
+    return;
+  }
+  const layout::Pixels place =
+      count ? placeOf({layout::group::List2}) : placeOf({layout::group::List1, action.target});
+  const int shown = count ? std::max(expected.countIndex(), 0) : expected.value(action.target);
+  const int item = count ? action.target : action.value;
+  const int x = place.left + (place.width - kScrollBarWidth) / 2;
+  const int y = place.top + place.height / 2;
+  if (item != shown) {
+    // The items follow the finger, one for every list height it moves: a height and a half for
+    // each item on the way.
+    const int distance = (2 * std::abs(item - shown) + 1) * place.height / 2;
+    ask("swipe " + std::to_string(x) + " " + std::to_string(y) + " " +
+        std::to_string(item > shown ? -distance : distance));
+  }
+  click(place, x - place.left, y - place.top);
+}
+
 void BrowserFace::perform(const UserAction& action, UserModel& expected) {
+  if (touch_) {
+    performByTouch(action, expected);
+    return;
+  }
   // After every action a list shows its selected item, or its first while none is selected.
   switch (action.kind) {
     case UserAction::Kind::Count:

@@ -11,6 +11,8 @@
 /// browser: this face sends it one command per line and reads one answer line back.
 ///   open            a fresh page; answers "ok"
 ///   click X Y       a trusted left click at the window's pixel (X, Y); answers "ok"
+///   tap X Y         a finger's tap there
+///   swipe X Y DY    a finger put down there and moved DY pixels down (up when negative)
 ///   keys K ...      trusted key presses ("Down", "Up", "Left", "Right", "Enter", "Space",
 ///                   or a character)
 ///   focus NAME      gives control NAME the keyboard focus, as Tab would, without input
@@ -19,7 +21,8 @@
 /// tests decide it for the Qt window.
 class BrowserFace : public Face {
  public:
-  BrowserFace(std::istream& answers, std::ostream& commands);
+  /// By touch, every action is taps, and swipes that scroll a list to the item to tap.
+  BrowserFace(std::istream& answers, std::ostream& commands, bool touch);
 
   void open() override;
   void perform(const UserAction& action, UserModel& expected) override;
@@ -31,6 +34,7 @@ class BrowserFace : public Face {
   std::string ask(const std::string& command);
   void click(nf::layout::Pixels at, int dx, int dy);
   void keys(const std::vector<std::string>& names);
+  void performByTouch(const UserAction& action, const UserModel& expected);
   /// Chooses `item` of the list at `place` with `items` items, showing item `shown`, in the way
   /// `way` (typing `typed`); tells `select` of every item the list selects on the way.
   template <typename Select>
@@ -39,5 +43,6 @@ class BrowserFace : public Face {
 
   std::istream& answers_;
   std::ostream& commands_;
+  bool touch_;
   std::string problem_;
 };

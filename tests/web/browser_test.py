@@ -8,12 +8,15 @@ serves web-sessions (see browser_face.h), which replays the sessions and compare
 shows with the user model. Prints "SKIPPED: ..." and exits 0 when no usable Chromium,
 ChromeDriver or Selenium is there.
 """
+import functools
+import http.server
 import json
 import os
 import shutil
 import subprocess
 import sys
 import tempfile
+import threading
 
 CHROMIUM, CHROMEDRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 
@@ -59,8 +62,10 @@ def open_browser(folder):
     for flag in ("--headless=new", "--no-sandbox", "--disable-gpu", "--no-first-run",
                  "--disable-background-networking", "--disable-component-update",
                  "--disable-sync", "--window-size=800,700", "--user-data-dir=" + folder + "/profile",
-                 # Nothing may leave the file: no name resolves and no proxy answers.
-                 "--host-resolver-rules=MAP * ~NOTFOUND", "--proxy-server=127.0.0.1:9"):
+                 # Nothing may leave the machine: no name resolves and no proxy answers; the
+                 # test's own web server is on the loopback address.
+                 "--host-resolver-rules=MAP * ~NOTFOUND, EXCLUDE 127.0.0.1",
+                 "--proxy-server=127.0.0.1:9"):
         options.add_argument(flag)
     options.binary_location = CHROMIUM
     options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
@@ -83,9 +88,12 @@ class Page:
         self.driver.execute_async_script(
             "const done = arguments[0], look = () => document.getElementById('window')"
             ".hasAttribute('data-ready') ? done() : setTimeout(look, 5); look();")
-        self.origin = self.driver.execute_script(
+        left, top, width = self.driver.execute_script(
             "const r = document.getElementById('window').getBoundingClientRect();"
-            "return [r.left, r.top];")
+            "return [r.left, r.top, r.width];")
+        # Where the window's pixel (x, y) is on the page, at the scale the page fitted it to.
+        self.scale = width / self.window["size"][0]
+        self.at = lambda x, y: (left + (x + 0.5) * self.scale, top + (y + 0.5) * self.scale)
 
     def seen(self):
         return self.driver.execute_script(READ_STATE, self.names)
@@ -96,8 +104,7 @@ class Page:
     def click(self, x, y, ctrl=False):
         """A trusted left click at the window's pixel (x, y)."""
         chain = self.chain()
-        chain.w3c_actions.pointer_action.move_to_location(int(self.origin[0] + x),
-                                                          int(self.origin[1] + y))
+        chain.w3c_actions.pointer_action.move_to_location(*map(int, self.at(x, y)))
         if ctrl:
             chain.key_down(self.keys.CONTROL)
         # The chain's own click keeps the key held: a bare pointer click would let go first.
@@ -126,11 +133,40 @@ class Page:
     def selector(self, row):
         return self.window["rows"][row][2]
 
+    def emulate(self, width, height, touch):
+        """A device's screen and, for a phone or tablet, its touch screen."""
+        self.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+            "width": width, "height": height, "deviceScaleFactor": 2, "mobile": touch,
+            "screenWidth": width, "screenHeight": height})
+        self.driver.execute_cdp_cmd("Emulation.setTouchEmulationEnabled", {"enabled": touch})
 
-def serve(page, runner):
+    def touch(self, kind, *at):
+        points = [dict(zip("xy", self.at(*at)))] if at else []
+        self.driver.execute_cdp_cmd("Input.dispatchTouchEvent", {"type": kind, "touchPoints": points})
+
+    def tap(self, x, y):
+        self.touch("touchStart", x, y)
+        self.touch("touchEnd")
+
+    def swipe(self, x, y, dy):
+        """A finger put down at the window's pixel (x, y) and moved dy pixels, in steps."""
+        self.touch("touchStart", x, y)
+        for step in range(1, 5):
+            self.touch("touchMove", x, y + dy * step / 4)
+        self.touch("touchEnd")
+
+    def shows(self, name):
+        """The text of the item a list shows, as the eye finds it in the list's middle."""
+        left, top, width, height = self.controls[name]
+        return self.driver.execute_script(
+            "return document.elementFromPoint(...arguments).textContent;",
+            *self.at(left + (width - 14) // 2, top + height // 2))
+
+
+def serve(page, runner, *how):
     """Performs web-sessions' commands on the page until it says it is done."""
-    sessions = subprocess.Popen([runner, "run"], stdin=subprocess.PIPE, stdout=subprocess.PIPE,
-                                text=True, encoding="utf-8")
+    sessions = subprocess.Popen([runner, "run", *how], stdin=subprocess.PIPE,
+                                stdout=subprocess.PIPE, text=True, encoding="utf-8")
     for line in sessions.stdout:
         command, _, rest = line.rstrip("\n").partition(" ")
         answer = "ok"
@@ -140,6 +176,10 @@ def serve(page, runner):
             page.click(*map(int, rest.split()))
         elif command == "keys":
             page.press(*(getattr(page.keys, KEYS[k]) if k in KEYS else k for k in rest.split()))
+        elif command == "tap":
+            page.tap(*map(int, rest.split()))
+        elif command == "swipe":
+            page.swipe(*map(int, rest.split()))
         elif command == "focus":
             page.driver.execute_script("document.getElementById(arguments[0]).focus();", rest)
         elif command == "read":
@@ -196,6 +236,16 @@ def check_window(page):
     assert page.seen() == before, "a Ctrl+click emptied a list, or a click changed something"
     assert page.focus() == "List1_3", f"a click beside the controls moved the focus to {page.focus()}"
 
+    # The wheel and the scroll bar's arrow scroll a list without choosing what they bring.
+    seen = page.seen()
+    page.chain().scroll_to_element(page.driver.find_element("id", "List1_3")).perform()
+    from selenium.webdriver.common.actions.wheel_input import ScrollOrigin
+    page.chain().scroll_from_origin(ScrollOrigin.from_viewport(*map(int, page.at(190, 102))),
+                                    0, 100).perform()
+    assert page.shows("List1_3") == "1" and page.seen() == seen, "the wheel chose, or did not scroll"
+    page.click_in("List1_3", dx=-8, dy=4)
+    assert page.shows("List1_3") == "0" and page.seen() == seen, "an arrow chose, or did not scroll"
+
     box = page.driver.find_element("id", "Text1_0")
     text = box.get_property("value")
     page.click_in("Text1_0")
@@ -205,6 +255,76 @@ def check_window(page):
         "const b = arguments[0]; return [b.selectionStart, b.selectionEnd, b.value.length];", box)
     assert box.get_property("value") == text, "typing changed the result box"
     assert selection == [0, len(text), len(text)], "Ctrl+A did not select the box"
+
+
+def check_accessible(page):
+    """Every shown control's role, name and description, as assistive technology reads them,
+    as the window opens, and once five variables are chosen and every row set to 1: then each
+    list's current item, which a screen reader speaks, is the one it shows chosen."""
+    page.open()
+    for chosen, expected in enumerate(page.window["accessible"]):
+        if chosen:
+            page.type_into("List2", "5")
+            for row in range(32):
+                page.type_into(page.selector(row), "1")
+        root = page.driver.execute_cdp_cmd("DOM.getDocument", {})["root"]["nodeId"]
+        for name, want in expected.items():
+            node = page.driver.execute_cdp_cmd("DOM.querySelector",
+                                               {"nodeId": root, "selector": "#" + name})
+            read = page.driver.execute_cdp_cmd("Accessibility.getPartialAXTree", {
+                "nodeId": node["nodeId"], "fetchRelatives": False})["nodes"][0]
+            got = [read.get(key, {}).get("value") for key in ("role", "name", "description")]
+            assert got == want, f"{name} reads {got}, expected {want}"
+            active = [p["value"]["relatedNodes"][0]["idref"] for p in read.get("properties", [])
+                      if p["name"] == "activedescendant"]
+            if chosen and want[0] == "listbox":
+                text = page.driver.execute_script(
+                    "return document.getElementById(arguments[0]).textContent", active[0])
+                assert text == ("5" if name == "List2" else "1"), f"{name}'s current item: {text}"
+
+
+def check_policy(page):
+    """The page's policy refuses a request to another address, and an image from one."""
+    refused = page.driver.execute_async_script("""
+        const done = arguments[0], refused = [];
+        document.addEventListener('securitypolicyviolation', (e) => refused.push(e.effectiveDirective));
+        const image = new Image();
+        image.src = 'http://127.0.0.1:9/picture.png';
+        fetch('http://127.0.0.1:9/data').catch(() => setTimeout(() => done(refused.sort()), 50));""")
+    assert refused == ["connect-src", "img-src"], f"the policy refused {refused}"
+
+
+def check_device(page, width, height):
+    """On a device's screen: the window fits and stands in the middle, and a swipe along a list
+    scrolls it, choosing nothing and moving no page."""
+    page.emulate(width, height, True)
+    page.open()
+    fits = page.driver.execute_script(
+        "const r = document.getElementById('window').getBoundingClientRect();"
+        "return [r.left, innerWidth - r.right, r.top, innerHeight - r.bottom,"
+        " document.documentElement.scrollWidth <= innerWidth,"
+        " document.documentElement.scrollHeight <= innerHeight];")
+    assert min(fits[:4]) >= -0.5 and abs(fits[0] - fits[1]) < 1 and abs(fits[2] - fits[3]) < 1 \
+        and all(fits[4:]), f"{width}x{height}: the window is not whole in the middle: {fits}"
+    seen = page.seen()
+    left, top, w, h = page.controls["List2"]
+    page.swipe(left + 10, top + h // 2, -2 * h)
+    scrolled = page.driver.execute_script("return [scrollX, scrollY];")
+    assert page.shows("List2") == "5" and page.seen() == seen and scrolled == [0, 0], \
+        f"{width}x{height}: a swipe chose, scrolled the page ({scrolled}) or not the list"
+
+
+def check_full_screen(page):
+    """In full screen, on a projector's 1920 x 1080, the window fills the height."""
+    page.emulate(1920, 1080, False)
+    page.open()
+    page.driver.execute_script("document.addEventListener('click', () =>"
+                               " document.documentElement.requestFullscreen(), {once: true});")
+    page.click(465, 200)
+    size = page.driver.execute_script(
+        "const r = document.getElementById('window').getBoundingClientRect();"
+        "return [r.width, r.height];")
+    assert abs(size[1] - 1080) < 1 and abs(size[0] - 1080 * 485 / 477) < 2, f"full screen: {size}"
 
 
 def main():
@@ -217,11 +337,20 @@ def main():
         os.mkdir(site)
         shutil.copy(page_file, site)
         url = "file://" + os.path.join(site, os.path.basename(page_file))
+        # The same file from a static web server, as on a school's site.
+        class Quiet(http.server.SimpleHTTPRequestHandler):
+            def log_message(self, *args):
+                pass
+        server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
+                                                 functools.partial(Quiet, directory=site))
+        threading.Thread(target=server.serve_forever, daemon=True).start()
+        served = f"http://127.0.0.1:{server.server_port}/{os.path.basename(page_file)}"
         driver = open_browser(folder)
         try:
             page = Page(driver, url, window)
             check_window(page)
             assert driver.title == window["title"], f"title {driver.title!r}"
+            check_accessible(page)
             serve(page, runner)
             requests = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
             outside = {m["params"]["request"]["url"] for m in requests
@@ -229,8 +358,17 @@ def main():
             # The browser's own pages (chrome:, about:) are not the page's requests.
             outside = {u for u in outside if not u.startswith(("data:", "chrome:", "about:"))}
             assert not outside, f"the page asked for more than its file: {sorted(outside)}"
+            check_policy(page)
+            # By touch alone on a phone, from the web server; sideways and on a tablet.
+            page.url = served
+            page.emulate(390, 844, True)
+            serve(page, runner, "touch")
+            for width, height in ((390, 844), (844, 390), (820, 1180)):
+                check_device(page, width, height)
+            check_full_screen(page)
         finally:
             driver.quit()
+            server.shutdown()
 
 
 if __name__ == "__main__":

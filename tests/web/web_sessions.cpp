@@ -1,6 +1,7 @@
 // The browser test's C++ half. "web-sessions describe" writes what the driver needs to know of
-// the window as JSON: its title, every control's name and place, the Tab order and the names of
-// each row's controls, all from the layout table. "web-sessions run" then drives the page
+// the window as JSON: its title, every control's name and place, the Tab order, the names of
+// each row's controls, and what assistive technology must read from each control, all from the
+// layout table. "web-sessions run" then drives the page
 // through the driver (see browser_face.h), replaying the scenarios of the window's end states and
 // seeded random sessions, each checked against the user model after every action; it ends with
 // "done ..." or "fail ..." on its command stream and the whole failure on standard error.
@@ -11,6 +12,7 @@
 
 #include "browser_face.h"
 #include "scenarios.h"
+#include "user_model.h"
 
 namespace {
 
@@ -29,6 +31,37 @@ std::string quoted(std::string_view text) {
 
 std::string name(layout::Control control) {
   return quoted(control.name());
+}
+
+// What assistive technology must read from each control the window shows: its role, name and
+// description; a row's names carry its label as `model` has it.
+std::string accessible(const UserModel& model) {
+  std::string table;
+  const auto add = [&table](layout::Control control, std::string_view role, std::string_view label,
+                            std::string_view description) {
+    table += (table.empty() ? "" : ",") + name(control) + ":[" + quoted(role) + "," +
+             quoted(label) + "," + quoted(description) + "]";
+  };
+  const auto both = [&add](layout::Control control, std::string_view role, layout::Accessible a) {
+    add(control, role, a.name, a.description);
+  };
+  both({layout::group::List2}, "listbox", layout::kCountListAccessible);
+  both({layout::group::Frame1}, "radiogroup", layout::kFrameAccessible);
+  for (int form = 0; form < 2; ++form) {
+    both({layout::group::Option1, form}, "radio", layout::kOptionAccessible[std::size_t(form)]);
+  }
+  both({layout::group::Command1, 0}, "button", layout::kClearAccessible);
+  both({layout::group::Text1, 0}, "textbox", layout::kResultAccessible);
+  add({layout::group::Label1, layout::kRows}, "image", layout::kEasterSquareTip,
+      layout::kEasterSquareTip);
+  for (int row = 0; row < model.shownRows(); ++row) {
+    add({layout::group::Text2, row}, "textbox",
+        std::string(layout::kLabelBoxNamePrefix) + model.label(row), layout::kLabelBoxDescription);
+    both({layout::group::Label1, row}, "image", layout::kSignAccessible);
+    add({layout::group::List1, row}, "listbox",
+        std::string(layout::kSelectorNamePrefix) + model.label(row), layout::kSelectorDescription);
+  }
+  return "{" + table + "}";
 }
 
 void describe() {
@@ -51,11 +84,16 @@ void describe() {
   std::cout << "{\"title\":" << quoted(layout::kTitle) << ",\"size\":["
             << layout::toPixels(layout::kClientWidth) << ","
             << layout::toPixels(layout::kClientHeight) << "],\"controls\":{" << controls
-            << "},\"tabOrder\":[" << tabs << "],\"rows\":[" << rows << "]}\n";
+            << "},\"tabOrder\":[" << tabs << "],\"rows\":[" << rows << "]";
+  // As the window opens, and once five variables are chosen.
+  UserModel five;
+  five.chooseCount(2);
+  std::cout << ",\"accessible\":[" << accessible(UserModel()) << "," << accessible(five) << "]}\n";
 }
 
-int run() {
-  BrowserFace face(std::cin, std::cout);
+// By mouse and keys, the scenarios and the random sessions; by touch, the scenarios.
+int run(bool touch) {
+  BrowserFace face(std::cin, std::cout, touch);
   std::string failure;
   for (const Scenario& scenario : endStateScenarios()) {
     if (const std::string found = replay(face, scenario.actions); !found.empty()) {
@@ -63,7 +101,7 @@ int run() {
       break;
     }
   }
-  if (failure.empty()) {
+  if (failure.empty() && !touch) {
     failure =
         runRandomSessions(face, {firstSeedFromEnvironment(), kRandomSessions, kActionsPerSession});
   }
@@ -72,22 +110,27 @@ int run() {
     std::cout << "fail " << failure.substr(0, failure.find('\n')) << std::endl;
     return 1;
   }
-  std::cout << "done " << endStateScenarios().size() << " scenarios and " << kRandomSessions
-            << " random sessions of " << kActionsPerSession << " actions" << std::endl;
+  std::cout << "done " << endStateScenarios().size() << " scenarios";
+  if (!touch) {
+    std::cout << " and " << kRandomSessions << " random sessions of " << kActionsPerSession
+              << " actions";
+  }
+  std::cout << (touch ? " by touch" : "") << std::endl;
   return 0;
 }
 
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  const std::string_view mode = argc == 2 ? argv[1] : "";
-  if (mode == "describe") {
+  const std::string_view mode = argc >= 2 ? argv[1] : "";
+  const std::string_view how = argc == 3 ? argv[2] : "";
+  if (mode == "describe" && argc == 2) {
     describe();
     return 0;
   }
-  if (mode == "run") {
-    return run();
+  if (mode == "run" && (argc == 2 || how == "touch")) {
+    return run(how == "touch");
   }
-  std::fprintf(stderr, "usage: web-sessions describe | run\n");
+  std::fprintf(stderr, "usage: web-sessions describe | run [touch]\n");
   return 2;
 }
