@@ -108,17 +108,18 @@ void InputPump::sendWithMarker(const xsupport::XCommands& commands) {
   sent_ = false;
   xsupport::XCommands marked = commands;
   marked.moveTo(marker_.x(), marker_.y());
-  await(input_.start(marked), kXdotoolTimeoutMs, [this](const xsupport::ProgramResult& result) {
-    if (!result.finished) {
-      complete(QStringLiteral("xdotool did not finish within %1 ms").arg(kXdotoolTimeoutMs));
-    } else if (result.exitCode != 0) {
-      complete(QStringLiteral("xdotool failed with exit code %1").arg(result.exitCode));
-    } else {
-      sent_ = true;
-      markerTimer_.start(kMarkerTimeoutMs);
-      completeWhenSeen();
-    }
-  });
+  await(xsupport::startInput(marked), kXdotoolTimeoutMs,
+        [this](const xsupport::ProgramResult& result) {
+          if (!result.finished) {
+            complete(QStringLiteral("xdotool did not finish within %1 ms").arg(kXdotoolTimeoutMs));
+          } else if (result.exitCode != 0) {
+            complete(QStringLiteral("xdotool failed with exit code %1").arg(result.exitCode));
+          } else {
+            sent_ = true;
+            markerTimer_.start(kMarkerTimeoutMs);
+            completeWhenSeen();
+          }
+        });
 }
 
 void InputPump::completeWhenSeen() {

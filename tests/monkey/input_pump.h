@@ -11,7 +11,6 @@
 #include <vector>
 
 #include "xsupport/child_process.h"
-#include "xsupport/x_commands.h"
 #include "xsupport/x_input.h"
 
 /// The application for the monkey: it shows every event to the input pump before any event
@@ -80,7 +79,6 @@ class InputPump : public QObject {
   std::vector<Waiting> waiting_;
   QTimer childTimer_;
 
-  xsupport::XInput input_;
   QPoint pointer_{-1, -1};
   QPoint marker_{-1, -1};
   bool markerSeen_ = false;

@@ -6,7 +6,6 @@
 
 #include "input_pump.h"
 #include "monkey_test.h"
-#include "xsupport/program_path.h"
 #include "xsupport/x_server.h"
 
 int main(int argc, char* argv[]) {

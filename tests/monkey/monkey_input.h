@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "window/layout.h"
-#include "xsupport/x_commands.h"
+#include "xsupport/x_input.h"
 
 class QWidget;
 

@@ -183,7 +183,7 @@ void MonkeyRun::handled() {
 // Reads the clipboard the way another program does; the window answers the request from its
 // event loop, so a read may come too early and is then tried again.
 void MonkeyRun::checkClipboard(int attempt) {
-  pump_.await(clipboard_.startRead(), kClipboardTimeoutMs,
+  pump_.await(xsupport::startClipboardRead(), kClipboardTimeoutMs,
               [this, attempt](const xsupport::ProgramResult& read) {
                 if (over_) {
                   return;

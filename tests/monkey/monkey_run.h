@@ -71,7 +71,6 @@ class MonkeyRun : public QObject {
   Settings settings_;
   std::mt19937_64 random_;
   InputPump pump_;
-  xsupport::Clipboard clipboard_;
   QElapsedTimer clock_;
 
   std::unique_ptr<nf::MainWindow> window_;
