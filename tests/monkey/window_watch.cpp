@@ -25,11 +25,13 @@ QString summary(QStringList problems) {
 
 }  // namespace
 
-WindowWatch::WindowWatch(QWidget& window)
+WindowWatch::WindowWatch(QWidget& window, Tally& tally)
     : window_(window),
       placed_(window.geometry()),
       countList_(existingControl<QListWidget>(window, {group::List2})),
-      box_(existingControl<QPlainTextEdit>(window, {group::Text1, 0})) {
+      box_(existingControl<QPlainTextEdit>(window, {group::Text1, 0})),
+      before_(readWindow(window)),
+      tally_(tally) {
   // The model hears of each choice as it happens, not once per input: one input can pass the
   // count list through two counts, and a hidden row keeps the label of the last count that
   // showed it. The window sets controls itself with their signals blocked, so what arrives here
@@ -58,32 +60,22 @@ WindowWatch::WindowWatch(QWidget& window)
 }
 
 void WindowWatch::watchNewSelectors() {
-  for (int row = 0; row < 32; ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    auto* list = findControl<QListWidget>(window_, {group::List1, row});
-    if (list != nullptr && watched_[i] != list) {
-      watched_[i] = list;
-      connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row] {
-        if (const int value = selectedItem(list); value != -1) {
-          model_.setValue(row, value);
-        }
-      });
+  while (watchedRows_ < 32) {
+    auto* list = findControl<QListWidget>(window_, {group::List1, watchedRows_});
+    if (list == nullptr) {
+      return;
     }
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row = watchedRows_] {
+      if (const int value = selectedItem(list); value != -1) {
+        model_.setValue(row, value);
+      }
+    });
+    ++watchedRows_;
   }
 }
 
 QString WindowWatch::expectedBox() const {
   return QString::fromStdString(withLineFeeds(model_.boxText()));
-}
-
-QString WindowWatch::checkOpened() {
-  before_ = readWindow(window_);
-  QStringList problems;
-  checkControls(problems);
-  if (const std::string wrong = difference(before_, model_); !wrong.empty()) {
-    problems << QString::fromStdString(wrong);
-  }
-  return summary(problems);
 }
 
 void WindowWatch::beforeInput() {
@@ -92,7 +84,7 @@ void WindowWatch::beforeInput() {
   clearClicked_ = false;
 }
 
-QString WindowWatch::checkAfterInput() {
+QString WindowWatch::check() {
   const SeenWindow now = readWindow(window_);
   QStringList problems;
   checkControls(problems);
