@@ -37,6 +37,7 @@ WindowWatch::WindowWatch(QWidget& window, Tally& tally)
   // showed it. The window sets controls itself with their signals blocked, so what arrives here
   // is the user's doing; it is read off the control after the window has handled it.
   connect(countList_, &QListWidget::itemSelectionChanged, this, [this] {
+    noteSelectionChange(*countList_, model_.countIndex());
     if (const int count = selectedItem(countList_); count != -1) {
       model_.chooseCount(count);
     }
@@ -66,11 +67,20 @@ void WindowWatch::watchNewSelectors() {
       return;
     }
     connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row = watchedRows_] {
+      noteSelectionChange(*list, model_.value(row));
       if (const int value = selectedItem(list); value != -1) {
         model_.setValue(row, value);
       }
     });
     ++watchedRows_;
+  }
+}
+
+// A list that reports a change yet shows the item it had lost its selection for a moment: the
+// window put it back, but the user saw it go.
+void WindowWatch::noteSelectionChange(const QListWidget& list, int had) {
+  if (selectedItem(&list) == had) {
+    lostSelections_ << QStringLiteral("%1 lost its selection for a moment").arg(list.objectName());
   }
 }
 
@@ -82,11 +92,12 @@ void WindowWatch::beforeInput() {
   watchNewSelectors();
   before_ = readWindow(window_);
   clearClicked_ = false;
+  lostSelections_.clear();
 }
 
 QString WindowWatch::check() {
   const SeenWindow now = readWindow(window_);
-  QStringList problems;
+  QStringList problems = lostSelections_;
   checkControls(problems);
   checkChange(now, problems);
   if (const std::string wrong = difference(now, model_); !wrong.empty()) {
@@ -111,12 +122,12 @@ void WindowWatch::checkControls(QStringList& problems) const {
   for (int row = 0; row < 32; ++row) {
     const auto* box = findControl<QLineEdit>(window_, {group::Text2, row});
     if (box != nullptr && !box->isReadOnly()) {
-      problems << QStringLiteral("label box Text2_%1 is no longer read-only").arg(row);
+      problems << QStringLiteral("label box %1 is no longer read-only").arg(box->objectName());
     }
     const auto* list = findControl<QListWidget>(window_, {group::List1, row});
     if (list != nullptr && list->selectedItems().size() != 1) {
-      problems << QStringLiteral("value selector List1_%1 has %2 items selected")
-                      .arg(row)
+      problems << QStringLiteral("value selector %1 has %2 items selected")
+                      .arg(list->objectName())
                       .arg(list->selectedItems().size());
     }
   }

@@ -16,8 +16,9 @@ class QWidget;
 /// user sees. What the window should show comes from the user model: every choice the user
 /// makes (a count, a form, a value, Clear) is read off its control and told to the model, and
 /// after each input what the window shows is compared with the model. Besides, the window must
-/// still be there and in place, its boxes read-only, every list with one item selected, and one
-/// input may change at most one value, of a row the user could see.
+/// still be there and in place, its boxes read-only, every list with one item selected and none
+/// losing it even for a moment, and one input may change at most one value, of a row the user
+/// could see.
 class WindowWatch : public QObject {
  public:
   /// What the inputs did, for the closing summary and the coverage checks.
@@ -44,6 +45,9 @@ class WindowWatch : public QObject {
  private:
   /// Watches the value selectors made since the last call.
   void watchNewSelectors();
+  /// Called as `list` reports a change of its selection, before the model hears of it; `had` is
+  /// the item the model has.
+  void noteSelectionChange(const QListWidget& list, int had);
   void checkControls(QStringList& problems) const;
   void checkChange(const SeenWindow& now, QStringList& problems);
 
@@ -55,6 +59,7 @@ class WindowWatch : public QObject {
 
   UserModel model_;
   SeenWindow before_;
-  bool clearClicked_ = false;  // during the current input
+  bool clearClicked_ = false;   // during the current input
+  QStringList lostSelections_;  // during the current input
   Tally& tally_;
 };
