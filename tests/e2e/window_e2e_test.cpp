@@ -14,7 +14,6 @@
 #include "user_model.h"
 #include "window/layout.h"
 #include "xsupport/clipboard.h"
-#include "xsupport/program_path.h"
 #include "xsupport/x_input.h"
 #include "xsupport/x_server.h"
 
@@ -33,7 +32,7 @@ class WindowE2eTest : public ::testing::Test {
     ASSERT_EQ("", server_.start());
     server_.useForPrograms();
     ASSERT_TRUE(program_.start({NF_PROGRAM_PATH})) << "could not start " NF_PROGRAM_PATH;
-    window_ = input_.waitForWindow(program_, 10s);
+    window_ = xsupport::waitForWindow(program_, 10s);
     ASSERT_TRUE(window_.found()) << window_.problem;
     ASSERT_EQ(layout::toPixels(layout::kClientWidth), window_.width);
     ASSERT_EQ(layout::toPixels(layout::kClientHeight), window_.height);
@@ -49,7 +48,7 @@ class WindowE2eTest : public ::testing::Test {
     if (!keys.empty()) {
       commands.keys(keys);
     }
-    ASSERT_EQ("", input_.send(commands));
+    ASSERT_EQ("", xsupport::sendInput(commands));
   }
 
   // Sets a row's selector the keyboard way: click it, then Down for "1" or Up for "0"; or, with
@@ -66,7 +65,7 @@ class WindowE2eTest : public ::testing::Test {
   std::string expectResultBox() {
     const std::string expected = withLineFeeds(expected_.boxText());
     clickThenKeys(layout::kText1, {"ctrl+a", "ctrl+c"});
-    std::string copied = clipboard_.readUntil(expected, 5s);
+    std::string copied = xsupport::readClipboardUntil(expected, 5s);
     EXPECT_EQ(std::string::npos, copied.find('\r'))
         << "the box should show each CR LF as one line break";
     EXPECT_EQ(expected, copied);
@@ -76,8 +75,6 @@ class WindowE2eTest : public ::testing::Test {
   // Destroyed in reverse order: the program before its server.
   xsupport::XServer server_;
   xsupport::ChildProcess program_;
-  xsupport::XInput input_;
-  xsupport::Clipboard clipboard_;
   xsupport::WindowPlace window_;
   UserModel expected_;
 };

@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <utility>
 
 namespace {
 
@@ -12,6 +13,8 @@ constexpr int kMarkerTimeoutMs = 1000;
 // right behind it still go to the menu, which is gone by the time they are read. The marker is
 // then moved again, to the other point; this one comes after everything else as well.
 constexpr int kMarkerTries = 4;
+// Two points of the window's background where the pointer rests between inputs.
+constexpr QPoint kMarkers[2] = {QPoint(484, 476), QPoint(484, 474)};
 
 // Modifier and lock keys: xdotool presses them around other keys as the keymap needs (Num Lock
 // for the keypad digits), so they are not counted.
@@ -33,11 +36,11 @@ bool MonkeyApplication::notify(QObject* receiver, QEvent* event) {
   return QApplication::notify(receiver, event);
 }
 
-InputPump::InputPump(QObject* parent) : QObject(parent) {
+InputPump::InputPump() {
   observer = this;
   // Programs under way are polled often: an xdotool run takes a few milliseconds.
   childTimer_.setInterval(1);
-  connect(&childTimer_, &QTimer::timeout, this, &InputPump::pollChildren);
+  connect(&childTimer_, &QTimer::timeout, this, &InputPump::pollChild);
   markerTimer_.setSingleShot(true);
   connect(&markerTimer_, &QTimer::timeout, this, [this] {
     if (markerTries_ < kMarkerTries) {
@@ -61,39 +64,40 @@ void InputPump::await(std::unique_ptr<xsupport::ChildProcess> child, int timeout
     finished(xsupport::ProgramResult{});
     return;
   }
-  waiting_.push_back({std::move(child), QDeadlineTimer(timeoutMs), std::move(finished)});
-  if (!childTimer_.isActive()) {
-    childTimer_.start();
-  }
+  child_ = std::move(child);
+  deadline_ = QDeadlineTimer(timeoutMs);
+  finished_ = std::move(finished);
+  childTimer_.start();
 }
 
-void InputPump::pollChildren() {
-  // Taken out of the list before any callback runs: a callback may start the next program.
-  std::vector<std::pair<xsupport::ProgramResult, Finished>> ended;
-  for (auto it = waiting_.begin(); it != waiting_.end();) {
-    const bool done = it->child->poll();
-    if (!done && !it->deadline.hasExpired()) {
-      ++it;
-      continue;
-    }
-    if (!done) {
-      it->child->stop(std::chrono::milliseconds(100));
-    }
-    ended.emplace_back(it->child->result(), std::move(it->finished));
-    it = waiting_.erase(it);
+void InputPump::pollChild() {
+  const bool done = child_->poll();
+  if (!done && !deadline_.hasExpired()) {
+    return;
   }
-  if (waiting_.empty()) {
-    childTimer_.stop();
+  if (!done) {
+    child_->stop(std::chrono::milliseconds(100));
   }
-  for (const auto& [result, finished] : ended) {
-    finished(result);
-  }
+  childTimer_.stop();
+  const xsupport::ProgramResult result = child_->result();
+  child_.reset();
+  // Taken out before it runs: it may start the next program.
+  std::exchange(finished_, nullptr)(result);
 }
 
-void InputPump::send(const xsupport::XCommands& commands, Handled handled) {
+void InputPump::send(MonkeyInput input, Handled handled) {
+  input_ = std::move(input);
   handled_ = std::move(handled);
+  stage_ = 0;
+  menuOpen_ = false;
+  keyPresses_ = 0;
+  sendStage();
+}
+
+void InputPump::sendStage() {
+  menuOpen_ = menuOpen_ || QApplication::activePopupWidget() != nullptr;
   markerTries_ = 0;
-  sendWithMarker(commands);
+  sendWithMarker(input_.stages[stage_]);
 }
 
 void InputPump::sendWithMarker(const xsupport::XCommands& commands) {
@@ -108,17 +112,18 @@ void InputPump::sendWithMarker(const xsupport::XCommands& commands) {
   sent_ = false;
   xsupport::XCommands marked = commands;
   marked.moveTo(marker_.x(), marker_.y());
-  await(input_.start(marked), kXdotoolTimeoutMs, [this](const xsupport::ProgramResult& result) {
-    if (!result.finished) {
-      complete(QStringLiteral("xdotool did not finish within %1 ms").arg(kXdotoolTimeoutMs));
-    } else if (result.exitCode != 0) {
-      complete(QStringLiteral("xdotool failed with exit code %1").arg(result.exitCode));
-    } else {
-      sent_ = true;
-      markerTimer_.start(kMarkerTimeoutMs);
-      completeWhenSeen();
-    }
-  });
+  await(xsupport::startInput(marked), kXdotoolTimeoutMs,
+        [this](const xsupport::ProgramResult& result) {
+          if (!result.finished) {
+            complete(QStringLiteral("xdotool did not finish within %1 ms").arg(kXdotoolTimeoutMs));
+          } else if (result.exitCode != 0) {
+            complete(QStringLiteral("xdotool failed with exit code %1").arg(result.exitCode));
+          } else {
+            sent_ = true;
+            markerTimer_.start(kMarkerTimeoutMs);
+            completeWhenSeen();
+          }
+        });
 }
 
 void InputPump::completeWhenSeen() {
@@ -129,17 +134,32 @@ void InputPump::completeWhenSeen() {
     // deletes, updates) runs first.
     QTimer::singleShot(0, this, [this] {
       QCoreApplication::sendPostedEvents();
-      complete({});
+      stageHandled();
     });
   }
+}
+
+void InputPump::stageHandled() {
+  menuOpen_ = menuOpen_ || QApplication::activePopupWidget() != nullptr;
+  if (++stage_ < input_.stages.size()) {
+    QTimer::singleShot(0, this, &InputPump::sendStage);
+    return;
+  }
+  menuInputs_ += menuOpen_ ? 1 : 0;
+  // Keys that follow one that closes a menu, in the same stage, go to the menu that is gone by
+  // the time they are read; without a menu every key must reach the window.
+  const bool keysAmiss =
+      menuOpen_ ? keyPresses_ > input_.keyPresses : keyPresses_ != input_.keyPresses;
+  complete(keysAmiss ? QStringLiteral("%1 of %2 key presses reached the window")
+                           .arg(keyPresses_)
+                           .arg(input_.keyPresses)
+                     : QString());
 }
 
 void InputPump::complete(const QString& problem) {
   markerTimer_.stop();
   if (handled_) {
-    const Handled callback = std::move(handled_);
-    handled_ = nullptr;
-    callback(problem);
+    std::exchange(handled_, nullptr)(problem);
   }
 }
 

@@ -1,9 +1,13 @@
 #include "monkey_input.h"
 
 #include <QWidget>
+#include <algorithm>
 #include <array>
+#include <functional>
+#include <utility>
 
 #include "window/layout.h"
+#include "window_reader.h"
 
 namespace {
 
@@ -44,16 +48,12 @@ constexpr std::array<Typed, 22> kTyped = {{
 }};
 
 xsupport::XCommands moveTo(QPoint at) {
-  xsupport::XCommands commands;
-  commands.moveTo(at.x(), at.y());
-  return commands;
+  return xsupport::XCommands().moveTo(at.x(), at.y());
 }
 
 // Key presses 15 ms apart.
 xsupport::XCommands keys(const std::vector<std::string>& names) {
-  xsupport::XCommands commands;
-  commands.keys(names, 15);
-  return commands;
+  return xsupport::XCommands().keys(names, 15);
 }
 
 const char* buttonName(int button) {
@@ -72,10 +72,6 @@ int weight(nf::layout::Control control) {
          : g == group::List1 || g == group::Command1 ? 12
          : g == group::Label1                        ? (control.index == nf::layout::kRows ? 8 : 2)
                                                      : 4;
-}
-
-QString where(const QString& name, QPoint at) {
-  return QStringLiteral("%1 at (%2, %3)").arg(name).arg(at.x()).arg(at.y());
 }
 
 }  // namespace
@@ -127,7 +123,7 @@ const InputGenerator::Target& InputGenerator::pickList() {
     if (candidate.control.group != group::List1) {
       continue;
     }
-    const auto* control = window_.findChild<const QWidget*>(candidate.name);
+    const auto* control = findControl<QWidget>(window_, candidate.control);
     if (!shownOnly || (control != nullptr && control->isVisible())) {
       selectors.push_back(&candidate);
     }
@@ -135,62 +131,48 @@ const InputGenerator::Target& InputGenerator::pickList() {
   return *pickFrom(selectors);
 }
 
-QPoint InputGenerator::pointIn(const QRect& place) {
-  return {pick(place.left(), place.right()), pick(place.top(), place.bottom())};
+InputGenerator::Spot InputGenerator::pointIn(const QString& name, const QRect& place) {
+  // Braces, so that the two draws come in this order.
+  const QPoint at{pick(place.left(), place.right()), pick(place.top(), place.bottom())};
+  return {QStringLiteral("%1 at (%2, %3)").arg(name).arg(at.x()).arg(at.y()), at};
 }
 
 InputGenerator::Spot InputGenerator::pickSpot() {
   // Gaps, captions and hidden rows get their share through the points anywhere.
   if (chance(75)) {
     const Target& aimed = pickTarget();
-    return {aimed.name, pointIn(aimed.place)};
+    return pointIn(aimed.name, aimed.place);
   }
-  return {QStringLiteral("window"), pointIn(area_)};
+  return pointIn(QStringLiteral("window"), area_);
 }
 
 MonkeyInput InputGenerator::next() {
+  // Cumulative shares out of 100.
+  const std::pair<int, std::function<MonkeyInput()>> kinds[] = {
+      {30, [this] { return click(1, 1); }},
+      {40, [this] { return modifiedClick("ctrl"); }},
+      {42, [this] { return modifiedClick("shift"); }},
+      {45, [this] { return click(1, 2); }},
+      {47, [this] { return click(3, 1); }},
+      {49, [this] { return click(2, 1); }},
+      {52, [this] { return wheel(); }},
+      {54, [this] { return drag(); }},
+      {64, [this] { return listKey(); }},
+      {82, [this] { return keyChord(); }},
+      {92, [this] { return typing(); }},
+      {100, [this] { return tabbing(); }},
+  };
   const int roll = pick(1, 100);
-  if (roll <= 30) {
-    return click(1, 1);
-  }
-  if (roll <= 40) {
-    return modifiedClick("ctrl");
-  }
-  if (roll <= 42) {
-    return modifiedClick("shift");
-  }
-  if (roll <= 45) {
-    return click(1, 2);
-  }
-  if (roll <= 47) {
-    return click(3, 1);
-  }
-  if (roll <= 49) {
-    return click(2, 1);
-  }
-  if (roll <= 52) {
-    return wheel();
-  }
-  if (roll <= 54) {
-    return drag();
-  }
-  if (roll <= 64) {
-    return listKey();
-  }
-  if (roll <= 82) {
-    return keyChord();
-  }
-  return roll <= 92 ? typing() : tabbing();
+  return std::ranges::find_if(kinds, [roll](const auto& kind) { return roll <= kind.first; })
+      ->second();
 }
 
 MonkeyInput InputGenerator::click(int button, int times) {
   const Spot spot = pickSpot();
-  MonkeyInput input;
-  input.description = QStringLiteral("%1%2-click on %3")
-                          .arg(times == 2 ? QStringLiteral("double ") : QString(),
-                               QLatin1String(buttonName(button)), where(spot.name, spot.at));
-  input.stages = {moveTo(spot.at).click(button, times)};
-  return input;
+  return {QStringLiteral("%1%2-click on %3")
+              .arg(times == 2 ? QStringLiteral("double ") : QString(),
+                   QLatin1String(buttonName(button)), spot.where),
+          {moveTo(spot.at).click(button, times)}};
 }
 
 MonkeyInput InputGenerator::modifiedClick(const std::string& modifier) {
@@ -198,65 +180,50 @@ MonkeyInput InputGenerator::modifiedClick(const std::string& modifier) {
   Spot spot = pickSpot();
   if (chance(60)) {
     const Target& list = pickList();
-    spot = {list.name, pointIn(list.place)};
+    spot = pointIn(list.name, list.place);
   }
-  MonkeyInput input;
-  input.description = QStringLiteral("%1+click on %2")
-                          .arg(QString::fromStdString(modifier), where(spot.name, spot.at));
-  input.stages = {moveTo(spot.at).keyDown(modifier).click().keyUp(modifier)};
-  return input;
+  return {QStringLiteral("%1+click on %2").arg(QString::fromStdString(modifier), spot.where),
+          {moveTo(spot.at).keyDown(modifier).click().keyUp(modifier)}};
 }
 
 MonkeyInput InputGenerator::drag() {
   const Spot from = pickSpot();
   const Spot to = pickSpot();
-  MonkeyInput input;
-  input.description =
-      QStringLiteral("drag from %1 to %2").arg(where(from.name, from.at), where(to.name, to.at));
   const QPoint middle = (from.at + to.at) / 2;
-  input.stages = {moveTo(from.at)
-                      .buttonDown(1)
-                      .moveTo(middle.x(), middle.y())
-                      .pause(0.05)
-                      .moveTo(to.at.x(), to.at.y())
-                      .buttonUp(1)};
-  return input;
+  return {QStringLiteral("drag from %1 to %2").arg(from.where, to.where),
+          {moveTo(from.at)
+               .buttonDown(1)
+               .moveTo(middle.x(), middle.y())
+               .pause(0.05)
+               .moveTo(to.at.x(), to.at.y())
+               .buttonUp(1)}};
 }
 
 MonkeyInput InputGenerator::wheel() {
   const Spot spot = pickSpot();
   const bool down = chance(50);
   const int turns = pick(1, 3);
-  MonkeyInput input;
-  input.description = QStringLiteral("wheel %1 x%2 over %3")
-                          .arg(down ? QStringLiteral("down") : QStringLiteral("up"))
-                          .arg(turns)
-                          .arg(where(spot.name, spot.at));
-  input.stages = {moveTo(spot.at).click(down ? 5 : 4, turns)};
-  return input;
+  return {QStringLiteral("wheel %1 x%2 over %3")
+              .arg(down ? QStringLiteral("down") : QStringLiteral("up"))
+              .arg(turns)
+              .arg(spot.where),
+          {moveTo(spot.at).click(down ? 5 : 4, turns)}};
 }
 
 // Into a list, then a key that moves or toggles its selection: the keys a user tries on a list
 // that shows one item at a time.
 MonkeyInput InputGenerator::listKey() {
   const Target& list = pickList();
-  const QPoint at = pointIn(list.place);
+  const Spot spot = pointIn(list.name, list.place);
   const char* key = pickFrom(kListKeys);
-  MonkeyInput input;
-  input.description =
-      QStringLiteral("left-click on %1, key %2").arg(where(list.name, at), QLatin1String(key));
-  input.stages = {moveTo(at).click(), keys({key})};
-  input.keyPresses = 1;
-  return input;
+  return {QStringLiteral("left-click on %1, key %2").arg(spot.where, QLatin1String(key)),
+          {moveTo(spot.at).click(), keys({key})},
+          1};
 }
 
 MonkeyInput InputGenerator::keyChord() {
   const char* key = pickFrom(kKeys);
-  MonkeyInput input;
-  input.description = QStringLiteral("key %1").arg(QLatin1String(key));
-  input.stages = {keys({key})};
-  input.keyPresses = 1;
-  return input;
+  return {QStringLiteral("key %1").arg(QLatin1String(key)), {keys({key})}, 1};
 }
 
 // Typed as key presses: xdotool's "type" would take the commands behind it for text as well.
@@ -269,33 +236,24 @@ MonkeyInput InputGenerator::typing() {
     text += QLatin1Char(typed.character);
     names.emplace_back(typed.keysym);
   }
-  MonkeyInput input;
-  input.description = QStringLiteral("type \"%1\"").arg(text);
-  input.stages = {keys(names)};
-  input.keyPresses = length;
-  return input;
+  return {QStringLiteral("type \"%1\"").arg(text), {keys(names)}, length};
 }
 
 MonkeyInput InputGenerator::tabbing() {
   const std::string key = chance(30) ? "shift+Tab" : "Tab";
   const int steps = pick(1, 8);
-  MonkeyInput input;
-  input.description = QStringLiteral("key %1 x%2").arg(QString::fromStdString(key)).arg(steps);
-  input.stages = {keys(std::vector<std::string>(static_cast<std::size_t>(steps), key))};
-  input.keyPresses = steps;
-  return input;
+  return {QStringLiteral("key %1 x%2").arg(QString::fromStdString(key)).arg(steps),
+          {keys(std::vector<std::string>(static_cast<std::size_t>(steps), key))},
+          steps};
 }
 
 MonkeyInput InputGenerator::copyResultBox() {
   // Into the text, well clear of the scroll bar.
   const QRect box = target({group::Text1, 0}).place;
   const QPoint at = box.topLeft() + QPoint(box.width() / 3, box.height() / 2);
-  MonkeyInput input;
-  input.description =
-      QStringLiteral("copy the result box: Escape, click at (%1, %2), Ctrl+A, Ctrl+C")
-          .arg(at.x())
-          .arg(at.y());
-  input.stages = {keys({"Escape"}), moveTo(at).click(), keys({"ctrl+a", "ctrl+c"})};
-  input.keyPresses = 3;
-  return input;
+  return {QStringLiteral("copy the result box: Escape, click at (%1, %2), Ctrl+A, Ctrl+C")
+              .arg(at.x())
+              .arg(at.y()),
+          {keys({"Escape"}), moveTo(at).click(), keys({"ctrl+a", "ctrl+c"})},
+          3};
 }

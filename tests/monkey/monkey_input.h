@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "window/layout.h"
-#include "xsupport/x_commands.h"
+#include "xsupport/x_input.h"
 
 class QWidget;
 
@@ -49,7 +49,7 @@ class InputGenerator {
     int weight;
   };
   struct Spot {
-    QString name;  // of the control aimed at, or "window"
+    QString where;  // the control aimed at, or "window", and the point
     QPoint at;
   };
 
@@ -63,7 +63,8 @@ class InputGenerator {
   const Target& pickTarget();
   /// The count list or a value selector, most often one the user can see.
   const Target& pickList();
-  QPoint pointIn(const QRect& place);
+  /// A point of `place`, in control `name`.
+  Spot pointIn(const QString& name, const QRect& place);
   /// Most often a point of a control, otherwise any point of the window.
   Spot pickSpot();
 

@@ -10,46 +10,42 @@
 
 #include "desktop/main_window.h"
 #include "window_reader.h"
+#include "xsupport/clipboard.h"
 
 namespace {
 
+constexpr int kCopyEvery = 50;             // inputs between two reads through the clipboard
+constexpr int kInputsPerWindow = 400;      // then a fresh window, from the state it opens in
+constexpr int kBudgetMs = 240000;          // the run stops by itself after this time
+constexpr int kGraceMs = 20000;            // for the input under way when the budget runs out
 constexpr std::size_t kRecentInputs = 12;  // listed when a check fails
 constexpr int kClipboardTimeoutMs = 3000;
 constexpr int kClipboardAttempts = 30;
 
 }  // namespace
 
-MonkeyRun::MonkeyRun(Settings settings) : settings_(settings), random_(settings.seed) {}
+MonkeyRun::MonkeyRun(quint64 seed, int inputs) : seed_(seed), inputs_(inputs), random_(seed) {}
 
-MonkeyRun::~MonkeyRun() {
-  closeWindow();
-}
+// The members go in the order closeWindow() takes: the generator, the watch, the window.
+MonkeyRun::~MonkeyRun() = default;
 
-WindowWatch::Tally MonkeyRun::tally() const {
-  WindowWatch::Tally sum = closedTally_;
-  if (watch_) {
-    const WindowWatch::Tally& open = watch_->tally();
-    sum.valueChanges += open.valueChanges;
-    sum.countChanges += open.countChanges;
-    sum.formChanges += open.formChanges;
-    sum.clears += open.clears;
-    sum.largestCount = std::max(sum.largestCount, open.largestCount);
-  }
-  return sum;
-}
-
-void MonkeyRun::start() {
+QString MonkeyRun::exec() {
+  qInfo("monkey seed %llu, %d inputs (NF_MONKEY_SEED and NF_MONKEY_INPUTS change them)", seed_,
+        inputs_);
   clock_.start();
-  baseLoopLevel_ = QThread::currentThread()->loopLevel();
+  baseLoopLevel_ = QThread::currentThread()->loopLevel() + 1;
   // Something to paste from the start; the copies below replace it now and then.
   QGuiApplication::clipboard()->setText(QStringLiteral("1\n0 1 1\n(A ^ B ^ C)"));
+  // Started from the loop, so that a failure at the very start still ends the loop; the safety
+  // time-out ends it should the run itself get stuck.
   QTimer::singleShot(0, this, &MonkeyRun::nextInput);
-}
-
-void MonkeyRun::stop(const QString& why) {
-  if (!over_) {
-    fail(why);
-  }
+  QTimer::singleShot(kBudgetMs + kGraceMs, this, [this] {
+    if (!over_) {
+      fail(QStringLiteral("the run neither ended nor failed in time"));
+    }
+  });
+  loop_.exec();
+  return failure_;
 }
 
 QString MonkeyRun::openWindow() {
@@ -68,35 +64,36 @@ QString MonkeyRun::openWindow() {
     return QStringLiteral("the window opened away from the screen's origin");
   }
   ++windows_;
-  watch_ = std::make_unique<WindowWatch>(*window_);
+  watch_ = std::make_unique<WindowWatch>(*window_, tally_);
   generator_ = std::make_unique<InputGenerator>(random_, *window_);
-  const QString opened = watch_->checkOpened();
+  const QString opened = watch_->check();
   return opened.isEmpty() ? QString() : QStringLiteral("as the window opened: ") + opened;
 }
 
 void MonkeyRun::closeWindow() {
-  if (watch_) {
-    closedTally_ = tally();
-  }
   generator_.reset();
   watch_.reset();
   window_.reset();
+}
+
+void MonkeyRun::endNestedLoops() {
+  while (QWidget* popup = QApplication::activePopupWidget()) {
+    popup->close();
+  }
+  QDrag::cancel();
 }
 
 void MonkeyRun::nextInput() {
   if (over_) {
     return;
   }
-  if (done_ == settings_.inputs || clock_.elapsed() > settings_.budgetMs) {
+  if (done_ == inputs_ || clock_.elapsed() > kBudgetMs) {
     finish({});
     return;
   }
-  if (!window_ || done_ % settings_.inputsPerWindow == 0) {
+  if (!window_ || done_ % kInputsPerWindow == 0) {
     // The old window goes only once no menu or drag of it runs a loop of its own any more.
-    while (QWidget* popup = QApplication::activePopupWidget()) {
-      popup->close();
-    }
-    QDrag::cancel();
+    endNestedLoops();
     if (QThread::currentThread()->loopLevel() > baseLoopLevel_) {
       QTimer::singleShot(10, this, &MonkeyRun::nextInput);
       return;
@@ -108,9 +105,9 @@ void MonkeyRun::nextInput() {
     }
   }
   const int number = done_ + 1;
-  copying_ = number % settings_.copyEvery == 0 || number == settings_.inputs;
-  current_ = copying_ ? generator_->copyResultBox() : generator_->next();
-  recent_.push_back(current_.description);
+  copying_ = number % kCopyEvery == 0 || number == inputs_;
+  MonkeyInput input = copying_ ? generator_->copyResultBox() : generator_->next();
+  recent_.push_back(input.description);
   if (recent_.size() > kRecentInputs) {
     recent_.pop_front();
   }
@@ -120,48 +117,19 @@ void MonkeyRun::nextInput() {
     QGuiApplication::clipboard()->setText(untouched_);
   }
   watch_->beforeInput();
-  pump_.resetKeyPresses();
-  stage_ = 0;
-  menuOpen_ = false;
-  sendStage();
+  pump_.send(std::move(input), [this](const QString& problem) { handled(problem); });
 }
 
-void MonkeyRun::sendStage() {
-  menuOpen_ = menuOpen_ || QApplication::activePopupWidget() != nullptr;
-  pump_.send(current_.stages[stage_], [this](const QString& problem) { stageHandled(problem); });
-}
-
-void MonkeyRun::stageHandled(const QString& problem) {
+void MonkeyRun::handled(const QString& problem) {
   if (over_) {
     return;
   }
+  ++done_;
   if (!problem.isEmpty()) {
-    ++done_;
     fail(problem);
     return;
   }
-  menuOpen_ = menuOpen_ || QApplication::activePopupWidget() != nullptr;
-  if (++stage_ < current_.stages.size()) {
-    QTimer::singleShot(0, this, &MonkeyRun::sendStage);
-  } else {
-    handled();
-  }
-}
-
-void MonkeyRun::handled() {
-  ++done_;
-  menuInputs_ += menuOpen_ ? 1 : 0;
-  // Keys that follow one that closes a menu, in the same stage, go to the menu that is gone by
-  // the time they are read; without a menu every key must reach the window.
-  const bool keysAmiss = menuOpen_ ? pump_.keyPresses() > current_.keyPresses
-                                   : pump_.keyPresses() != current_.keyPresses;
-  if (keysAmiss) {
-    fail(QStringLiteral("%1 of %2 key presses reached the window")
-             .arg(pump_.keyPresses())
-             .arg(current_.keyPresses));
-    return;
-  }
-  const QString wrong = watch_->checkAfterInput();
+  const QString wrong = watch_->check();
   if (!wrong.isEmpty()) {
     fail(wrong);
     return;
@@ -183,7 +151,7 @@ void MonkeyRun::handled() {
 // Reads the clipboard the way another program does; the window answers the request from its
 // event loop, so a read may come too early and is then tried again.
 void MonkeyRun::checkClipboard(int attempt) {
-  pump_.await(clipboard_.startRead(), kClipboardTimeoutMs,
+  pump_.await(xsupport::startClipboardRead(), kClipboardTimeoutMs,
               [this, attempt](const xsupport::ProgramResult& read) {
                 if (over_) {
                   return;
@@ -205,7 +173,7 @@ void MonkeyRun::checkClipboard(int attempt) {
 
 void MonkeyRun::fail(const QString& problem) {
   QString text = QStringLiteral("seed %1, input %2 (window %3): %4\nlast inputs, oldest first:\n")
-                     .arg(settings_.seed)
+                     .arg(seed_)
                      .arg(done_)
                      .arg(windows_)
                      .arg(problem);
@@ -213,17 +181,41 @@ void MonkeyRun::fail(const QString& problem) {
   for (const QString& input : recent_) {
     text += QStringLiteral("  %1. %2\n").arg(number++).arg(input);
   }
-  text += QStringLiteral("repeat with NF_MONKEY_SEED=%1").arg(settings_.seed);
+  text += QStringLiteral("repeat with NF_MONKEY_SEED=%1").arg(seed_);
   finish(text);
 }
 
+// The summary of a run that passed every check after each input, and what the whole run must
+// have done.
 void MonkeyRun::finish(const QString& failure) {
   over_ = true;
-  // A menu or a drag the inputs left open runs an event loop of its own; ending it lets the
-  // caller's loop end.
-  while (QWidget* popup = QApplication::activePopupWidget()) {
-    popup->close();
+  // A menu or a drag the inputs left open runs an event loop of its own; ending it lets loop_
+  // end.
+  endNestedLoops();
+  loop_.quit();
+  failure_ = failure;
+  if (!failure_.isEmpty()) {
+    return;
   }
-  QDrag::cancel();
-  emit finished(failure);
+  qInfo(
+      "%d inputs in %.1f s: %d value changes, %d count changes (largest count index %d), "
+      "%d form changes, %d clears, %d reads through the clipboard, %d windows, "
+      "%d inputs with a menu open, %d marker moves repeated",
+      done_, static_cast<double>(clock_.elapsed()) / 1000.0, tally_.valueChanges,
+      tally_.countChanges, tally_.largestCount, tally_.formChanges, tally_.clears, copies_,
+      windows_, pump_.menuInputs(), pump_.markerRetries());
+  if (done_ != inputs_) {
+    failure_ = QStringLiteral("the time ran out after %1 of %2 inputs").arg(done_).arg(inputs_);
+  } else if (inputs_ >= kFullRun) {
+    // Inputs that never reached the window would pass every check: a full run must have made
+    // every kind of change (the figures are a fraction of what a run typically makes).
+    if (tally_.valueChanges < 20 || tally_.countChanges < 10 || tally_.formChanges < 5 ||
+        tally_.clears < 1 || tally_.largestCount != 2) {
+      failure_ = QStringLiteral("the inputs changed too little: see the figures above");
+    } else if (const int copies = (inputs_ + kCopyEvery - 1) / kCopyEvery; copies_ != copies) {
+      // Every 50th input and the last one.
+      failure_ =
+          QStringLiteral("%1 reads through the clipboard, expected %2").arg(copies_).arg(copies);
+    }
+  }
 }

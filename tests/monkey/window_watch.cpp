@@ -25,16 +25,19 @@ QString summary(QStringList problems) {
 
 }  // namespace
 
-WindowWatch::WindowWatch(QWidget& window)
+WindowWatch::WindowWatch(QWidget& window, Tally& tally)
     : window_(window),
       placed_(window.geometry()),
       countList_(existingControl<QListWidget>(window, {group::List2})),
-      box_(existingControl<QPlainTextEdit>(window, {group::Text1, 0})) {
+      box_(existingControl<QPlainTextEdit>(window, {group::Text1, 0})),
+      before_(readWindow(window)),
+      tally_(tally) {
   // The model hears of each choice as it happens, not once per input: one input can pass the
   // count list through two counts, and a hidden row keeps the label of the last count that
   // showed it. The window sets controls itself with their signals blocked, so what arrives here
   // is the user's doing; it is read off the control after the window has handled it.
   connect(countList_, &QListWidget::itemSelectionChanged, this, [this] {
+    noteSelectionChange(*countList_, model_.countIndex());
     if (const int count = selectedItem(countList_); count != -1) {
       model_.chooseCount(count);
     }
@@ -58,17 +61,26 @@ WindowWatch::WindowWatch(QWidget& window)
 }
 
 void WindowWatch::watchNewSelectors() {
-  for (int row = 0; row < 32; ++row) {
-    const auto i = static_cast<std::size_t>(row);
-    auto* list = findControl<QListWidget>(window_, {group::List1, row});
-    if (list != nullptr && watched_[i] != list) {
-      watched_[i] = list;
-      connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row] {
-        if (const int value = selectedItem(list); value != -1) {
-          model_.setValue(row, value);
-        }
-      });
+  while (watchedRows_ < 32) {
+    auto* list = findControl<QListWidget>(window_, {group::List1, watchedRows_});
+    if (list == nullptr) {
+      return;
     }
+    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row = watchedRows_] {
+      noteSelectionChange(*list, model_.value(row));
+      if (const int value = selectedItem(list); value != -1) {
+        model_.setValue(row, value);
+      }
+    });
+    ++watchedRows_;
+  }
+}
+
+// A list that reports a change yet shows the item it had lost its selection for a moment: the
+// window put it back, but the user saw it go.
+void WindowWatch::noteSelectionChange(const QListWidget& list, int had) {
+  if (selectedItem(&list) == had) {
+    lostSelections_ << QStringLiteral("%1 lost its selection for a moment").arg(list.objectName());
   }
 }
 
@@ -76,25 +88,16 @@ QString WindowWatch::expectedBox() const {
   return QString::fromStdString(withLineFeeds(model_.boxText()));
 }
 
-QString WindowWatch::checkOpened() {
-  before_ = readWindow(window_);
-  QStringList problems;
-  checkControls(problems);
-  if (const std::string wrong = difference(before_, model_); !wrong.empty()) {
-    problems << QString::fromStdString(wrong);
-  }
-  return summary(problems);
-}
-
 void WindowWatch::beforeInput() {
   watchNewSelectors();
   before_ = readWindow(window_);
   clearClicked_ = false;
+  lostSelections_.clear();
 }
 
-QString WindowWatch::checkAfterInput() {
+QString WindowWatch::check() {
   const SeenWindow now = readWindow(window_);
-  QStringList problems;
+  QStringList problems = lostSelections_;
   checkControls(problems);
   checkChange(now, problems);
   if (const std::string wrong = difference(now, model_); !wrong.empty()) {
@@ -119,12 +122,12 @@ void WindowWatch::checkControls(QStringList& problems) const {
   for (int row = 0; row < 32; ++row) {
     const auto* box = findControl<QLineEdit>(window_, {group::Text2, row});
     if (box != nullptr && !box->isReadOnly()) {
-      problems << QStringLiteral("label box Text2_%1 is no longer read-only").arg(row);
+      problems << QStringLiteral("label box %1 is no longer read-only").arg(box->objectName());
     }
     const auto* list = findControl<QListWidget>(window_, {group::List1, row});
     if (list != nullptr && list->selectedItems().size() != 1) {
-      problems << QStringLiteral("value selector List1_%1 has %2 items selected")
-                      .arg(row)
+      problems << QStringLiteral("value selector %1 has %2 items selected")
+                      .arg(list->objectName())
                       .arg(list->selectedItems().size());
     }
   }

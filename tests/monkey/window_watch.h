@@ -1,11 +1,9 @@
 #pragma once
 
 #include <QObject>
-#include <QPointer>
 #include <QRect>
 #include <QString>
 #include <QStringList>
-#include <array>
 
 #include "seen_window.h"
 #include "user_model.h"
@@ -18,25 +16,12 @@ class QWidget;
 /// user sees. What the window should show comes from the user model: every choice the user
 /// makes (a count, a form, a value, Clear) is read off its control and told to the model, and
 /// after each input what the window shows is compared with the model. Besides, the window must
-/// still be there and in place, its boxes read-only, every list with one item selected, and one
-/// input may change at most one value, of a row the user could see.
+/// still be there and in place, its boxes read-only, every list with one item selected and none
+/// losing it even for a moment, and one input may change at most one value, of a row the user
+/// could see.
 class WindowWatch : public QObject {
-  Q_OBJECT
-
  public:
-  explicit WindowWatch(QWidget& window);
-
-  /// Checks the state the window opens in. Empty when all is well.
-  QString checkOpened();
-  /// Remembers the state before an input.
-  void beforeInput();
-  /// Checks the state after an input. Empty when all is well, otherwise every problem found.
-  QString checkAfterInput();
-
-  /// What the result box must hold now, one "\n" after every line, the last one included.
-  QString expectedBox() const;
-
-  /// What the inputs did so far, for the closing summary and the coverage checks.
+  /// What the inputs did, for the closing summary and the coverage checks.
   struct Tally {
     int valueChanges = 0;
     int countChanges = 0;
@@ -44,11 +29,25 @@ class WindowWatch : public QObject {
     int clears = 0;
     int largestCount = -1;
   };
-  const Tally& tally() const { return tally_; }
+
+  /// Watches `window` as it is now; counts what the inputs do in `tally`.
+  WindowWatch(QWidget& window, Tally& tally);
+
+  /// Remembers the state before an input.
+  void beforeInput();
+  /// Checks the state after the last input, or as the window opened. Empty when all is well,
+  /// otherwise every problem found.
+  QString check();
+
+  /// What the result box must hold now, one "\n" after every line, the last one included.
+  QString expectedBox() const;
 
  private:
   /// Watches the value selectors made since the last call.
   void watchNewSelectors();
+  /// Called as `list` reports a change of its selection, before the model hears of it; `had` is
+  /// the item the model has.
+  void noteSelectionChange(const QListWidget& list, int had);
   void checkControls(QStringList& problems) const;
   void checkChange(const SeenWindow& now, QStringList& problems);
 
@@ -56,10 +55,11 @@ class WindowWatch : public QObject {
   QRect placed_;
   QListWidget* countList_;
   QPlainTextEdit* box_;
-  std::array<QPointer<QListWidget>, 32> watched_{};
+  int watchedRows_ = 0;  // the window makes the rows in order and keeps them
 
   UserModel model_;
   SeenWindow before_;
-  bool clearClicked_ = false;  // during the current input
-  Tally tally_;
+  bool clearClicked_ = false;   // during the current input
+  QStringList lostSelections_;  // during the current input
+  Tally& tally_;
 };

@@ -13,7 +13,6 @@
 #include "click_point.h"
 #include "window/layout.h"
 #include "xsupport/child_process.h"
-#include "xsupport/program_path.h"
 #include "xsupport/x_input.h"
 #include "xsupport/x_server.h"
 
@@ -66,8 +65,7 @@ int main(int argc, char* argv[]) {
   if (!window.start({program}, {.logFd = xsupport::ChildProcess::kDiscard})) {
     return fail("could not start " + program);
   }
-  const xsupport::XInput input;
-  const xsupport::WindowPlace place = input.waitForWindow(window, 10s);
+  const xsupport::WindowPlace place = xsupport::waitForWindow(window, 10s);
   if (!place.found()) {
     return fail(place.problem);
   }
@@ -82,7 +80,7 @@ int main(int argc, char* argv[]) {
   for (const int row : {1, 6, 9}) {
     clickThenDown(layout::rowPlaces(row).selector);
   }
-  if (const std::string problem = input.send(commands); !problem.empty()) {
+  if (const std::string problem = xsupport::sendInput(commands); !problem.empty()) {
     return fail(problem);
   }
   // The program handles the input on its own schedule; half a second is ample for it to draw.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <cstdlib>
 #include <thread>
 
 namespace xsupport {
@@ -16,8 +17,7 @@ using Clock = std::chrono::steady_clock;
 constexpr auto kPollInterval = std::chrono::milliseconds(2);
 
 // Runs in the child of vfork, in the caller's memory until exec: plain system calls only.
-[[noreturn]] void execChild(pid_t parent, char* const* argv, const ChildProcess::Options& options,
-                            int outputFd) {
+[[noreturn]] void execChild(pid_t parent, char* const* argv, int logFd, int outputFd) {
   // SIGTERM rather than SIGKILL, so that an X server still removes its lock file.
   ::prctl(PR_SET_PDEATHSIG, SIGTERM);
   if (::getppid() != parent) {
@@ -25,19 +25,13 @@ constexpr auto kPollInterval = std::chrono::milliseconds(2);
   }
   const int nowhere = ::open("/dev/null", O_RDWR | O_CLOEXEC);
   ::dup2(nowhere, STDIN_FILENO);
-  const int log = options.logFd == ChildProcess::kDiscard ? nowhere : options.logFd;
+  const int log = logFd == ChildProcess::kDiscard ? nowhere : logFd;
   if (log >= 0) {
     ::dup2(log, STDOUT_FILENO);
     ::dup2(log, STDERR_FILENO);
   }
   if (outputFd >= 0) {
     ::dup2(outputFd, STDOUT_FILENO);
-  }
-  if (options.quietErrors) {
-    ::dup2(nowhere, STDERR_FILENO);
-  }
-  if (options.keptFd >= 0) {
-    ::fcntl(options.keptFd, F_SETFD, 0);
   }
   ::execv(argv[0], argv);
   ::_exit(127);
@@ -67,7 +61,7 @@ bool ChildProcess::start(const std::vector<std::string>& argv, const Options& op
   // fork would copy for nothing; the child only sets up descriptors and execs.
   pid_ = ::vfork();
   if (pid_ == 0) {
-    execChild(parent, args.data(), options, pipe[1]);
+    execChild(parent, args.data(), options.logFd, pipe[1]);
   }
   if (pipe[1] >= 0) {
     ::close(pipe[1]);
@@ -118,15 +112,6 @@ bool ChildProcess::poll() {
   return true;
 }
 
-ProgramResult ChildProcess::wait(std::chrono::milliseconds timeout) {
-  const auto deadline = Clock::now() + timeout;
-  while (!poll() && Clock::now() < deadline) {
-    std::this_thread::sleep_for(kPollInterval);
-  }
-  stop();
-  return result_;
-}
-
 void ChildProcess::stop(std::chrono::milliseconds grace) {
   if (poll()) {
     return;
@@ -148,12 +133,42 @@ void ChildProcess::stop(std::chrono::milliseconds grace) {
 }
 
 ProgramResult runProgram(const std::vector<std::string>& argv, std::chrono::milliseconds timeout,
-                         bool quietErrors) {
+                         int errorFd) {
   ChildProcess child;
-  if (!child.start(argv, {.captureOutput = true, .quietErrors = quietErrors})) {
+  if (!child.start(argv, {.captureOutput = true, .logFd = errorFd})) {
     return {};
   }
-  return child.wait(timeout);
+  const auto deadline = Clock::now() + timeout;
+  while (!child.poll() && Clock::now() < deadline) {
+    std::this_thread::sleep_for(kPollInterval);
+  }
+  child.stop();
+  return child.result();
+}
+
+std::string findProgram(std::string_view name) {
+  const char* path = std::getenv("PATH");
+  std::string_view dirs = path != nullptr ? path : "/usr/local/bin:/usr/bin:/bin";
+  while (!dirs.empty()) {
+    const std::size_t colon = dirs.find(':');
+    std::string candidate(dirs.substr(0, colon));
+    candidate.append("/").append(name);
+    if (::access(candidate.c_str(), X_OK) == 0) {
+      return candidate;
+    }
+    dirs.remove_prefix(colon == std::string_view::npos ? dirs.size() : colon + 1);
+  }
+  return {};
+}
+
+std::string missingPrograms(std::initializer_list<std::string_view> names) {
+  std::string missing;
+  for (const std::string_view name : names) {
+    if (findProgram(name).empty()) {
+      missing.append(missing.empty() ? "" : ", ").append(name);
+    }
+  }
+  return missing;
 }
 
 }  // namespace xsupport

@@ -2,8 +2,6 @@
 
 #include <thread>
 
-#include "xsupport/program_path.h"
-
 namespace xsupport {
 
 namespace {
@@ -11,27 +9,20 @@ namespace {
 constexpr auto kReadTimeout = std::chrono::seconds(3);
 constexpr auto kReadInterval = std::chrono::milliseconds(50);
 
+std::vector<std::string> xclipRead() {
+  return {findProgram("xclip"), "-o", "-selection", "clipboard", "-t", "UTF8_STRING"};
+}
+
 }  // namespace
 
-Clipboard::Clipboard() : xclip_(findProgram("xclip")) {}
-
-std::vector<std::string> Clipboard::argv() const {
-  return {xclip_, "-o", "-selection", "clipboard", "-t", "UTF8_STRING"};
-}
-
-std::optional<std::string> Clipboard::read() const {
-  // xclip complains on standard error when nothing offers text.
-  ProgramResult result = runProgram(argv(), kReadTimeout, true);
-  return result.ok() ? std::optional<std::string>(std::move(result.output)) : std::nullopt;
-}
-
-std::string Clipboard::readUntil(const std::string& expected,
-                                 std::chrono::milliseconds timeout) const {
+std::string readClipboardUntil(const std::string& expected, std::chrono::milliseconds timeout) {
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   std::string last;
   while (true) {
-    if (const std::optional<std::string> text = read()) {
-      last = *text;
+    // xclip complains on standard error when nothing offers text.
+    if (const ProgramResult read = runProgram(xclipRead(), kReadTimeout, ChildProcess::kDiscard);
+        read.ok()) {
+      last = read.output;
     }
     if (last == expected || std::chrono::steady_clock::now() >= deadline) {
       return last;
@@ -40,10 +31,11 @@ std::string Clipboard::readUntil(const std::string& expected,
   }
 }
 
-std::unique_ptr<ChildProcess> Clipboard::startRead() const {
+std::unique_ptr<ChildProcess> startClipboardRead() {
   auto child = std::make_unique<ChildProcess>();
-  return child->start(argv(), {.captureOutput = true, .quietErrors = true}) ? std::move(child)
-                                                                            : nullptr;
+  return child->start(xclipRead(), {.captureOutput = true, .logFd = ChildProcess::kDiscard})
+             ? std::move(child)
+             : nullptr;
 }
 
 }  // namespace xsupport

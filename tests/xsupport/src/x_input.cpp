@@ -3,14 +3,18 @@
 #include <cstdlib>
 #include <thread>
 
-#include "xsupport/program_path.h"
-
 namespace xsupport {
 
 namespace {
 
 constexpr auto kCommandTimeout = std::chrono::seconds(10);
 constexpr auto kSearchInterval = std::chrono::milliseconds(20);
+
+std::vector<std::string> xdotool(const std::vector<std::string>& arguments) {
+  std::vector<std::string> argv{findProgram("xdotool")};
+  argv.insert(argv.end(), arguments.begin(), arguments.end());
+  return argv;
+}
 
 // A "NAME=value" line of `xdotool getwindowgeometry --shell`; -1 when it is missing.
 int shellField(const std::string& text, const std::string& name) {
@@ -20,16 +24,39 @@ int shellField(const std::string& text, const std::string& name) {
 
 }  // namespace
 
-XInput::XInput() : xdotool_(findProgram("xdotool")) {}
-
-ProgramResult XInput::run(const std::vector<std::string>& arguments) const {
-  std::vector<std::string> argv{xdotool_};
-  argv.insert(argv.end(), arguments.begin(), arguments.end());
-  return runProgram(argv, kCommandTimeout);
+XCommands& XCommands::add(std::initializer_list<std::string> words) {
+  arguments_.insert(arguments_.end(), words);
+  return *this;
 }
 
-std::string XInput::send(const XCommands& commands) const {
-  const ProgramResult result = run(commands.arguments());
+XCommands& XCommands::moveTo(int x, int y) {
+  return add({"mousemove", std::to_string(x), std::to_string(y)});
+}
+
+XCommands& XCommands::click(int button, int times) {
+  for (int i = 0; i < times; ++i) {
+    buttonDown(button).buttonUp(button);
+  }
+  return *this;
+}
+
+XCommands& XCommands::keys(const std::vector<std::string>& names, int delayMs) {
+  add({"key", "--delay", std::to_string(delayMs)});
+  arguments_.insert(arguments_.end(), names.begin(), names.end());
+  return *this;
+}
+
+std::optional<std::pair<int, int>> XCommands::lastMove() const {
+  for (std::size_t i = arguments_.size(); i-- > 0;) {
+    if (arguments_[i] == "mousemove" && i + 2 < arguments_.size()) {
+      return std::make_pair(std::stoi(arguments_[i + 1]), std::stoi(arguments_[i + 2]));
+    }
+  }
+  return std::nullopt;
+}
+
+std::string sendInput(const XCommands& commands) {
+  const ProgramResult result = runProgram(xdotool(commands.arguments()), kCommandTimeout);
   if (result.ok()) {
     return {};
   }
@@ -42,14 +69,12 @@ std::string XInput::send(const XCommands& commands) const {
   return problem;
 }
 
-std::unique_ptr<ChildProcess> XInput::start(const XCommands& commands) const {
-  std::vector<std::string> argv{xdotool_};
-  argv.insert(argv.end(), commands.arguments().begin(), commands.arguments().end());
+std::unique_ptr<ChildProcess> startInput(const XCommands& commands) {
   auto child = std::make_unique<ChildProcess>();
-  return child->start(argv) ? std::move(child) : nullptr;
+  return child->start(xdotool(commands.arguments())) ? std::move(child) : nullptr;
 }
 
-WindowPlace XInput::waitForWindow(ChildProcess& program, std::chrono::milliseconds timeout) const {
+WindowPlace waitForWindow(ChildProcess& program, std::chrono::milliseconds timeout) {
   WindowPlace place;
   const auto deadline = std::chrono::steady_clock::now() + timeout;
   while (place.id.empty()) {
@@ -58,7 +83,8 @@ WindowPlace XInput::waitForWindow(ChildProcess& program, std::chrono::millisecon
       return place;
     }
     const ProgramResult found =
-        run({"search", "--onlyvisible", "--pid", std::to_string(program.pid())});
+        runProgram(xdotool({"search", "--onlyvisible", "--pid", std::to_string(program.pid())}),
+                   kCommandTimeout);
     if (found.ok() && !found.output.empty()) {
       place.id = found.output.substr(0, found.output.find('\n'));
     } else if (std::chrono::steady_clock::now() > deadline) {
@@ -68,7 +94,8 @@ WindowPlace XInput::waitForWindow(ChildProcess& program, std::chrono::millisecon
       std::this_thread::sleep_for(kSearchInterval);
     }
   }
-  const ProgramResult geometry = run({"getwindowgeometry", "--shell", place.id});
+  const ProgramResult geometry =
+      runProgram(xdotool({"getwindowgeometry", "--shell", place.id}), kCommandTimeout);
   place.x = shellField(geometry.output, "X");
   place.y = shellField(geometry.output, "Y");
   place.width = shellField(geometry.output, "WIDTH");

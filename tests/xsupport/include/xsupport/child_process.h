@@ -3,7 +3,9 @@
 #include <sys/types.h>
 
 #include <chrono>
+#include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace xsupport {
@@ -20,17 +22,15 @@ struct ProgramResult {
 
 /// A program started with vfork and exec that dies with the process that started it, however
 /// that process ends (a crash, a time-out's SIGKILL), and is stopped at the latest when the
-/// object goes away. It can be waited for, or polled from an event loop that must not block.
+/// object goes away. It can be polled from an event loop that must not block.
 class ChildProcess {
  public:
   /// A descriptor for `Options::logFd` that sends the output nowhere.
   static constexpr int kDiscard = -2;
 
   struct Options {
-    bool captureOutput = false;  // standard output to output(), standard error as below
-    bool quietErrors = false;    // standard error to nowhere
-    int logFd = -1;              // otherwise standard output and error here; -1: the caller's
-    int keptFd = -1;             // stays open in the program, as the same number
+    bool captureOutput = false;  // standard output to result().output, overriding logFd
+    int logFd = -1;              // standard output and error here; -1: the caller's
   };
 
   ChildProcess() = default;
@@ -48,9 +48,6 @@ class ChildProcess {
   /// Reads the output that is there and reaps the program if it ended. True once it ended.
   bool poll();
 
-  /// Waits until the program ends or `timeout` passes, then stops it; returns how it ended.
-  ProgramResult wait(std::chrono::milliseconds timeout);
-
   /// How it ended so far; final once poll() returned true.
   const ProgramResult& result() const { return result_; }
 
@@ -66,8 +63,15 @@ class ChildProcess {
   ProgramResult result_;
 };
 
-/// Runs a program to its end, at most `timeout`, its standard output captured.
+/// Runs a program to its end, at most `timeout`, its standard output captured and its standard
+/// error sent to `errorFd` (-1: the caller's, ChildProcess::kDiscard: nowhere).
 ProgramResult runProgram(const std::vector<std::string>& argv, std::chrono::milliseconds timeout,
-                         bool quietErrors = false);
+                         int errorFd = -1);
+
+/// Full path of the program `name` on PATH, or an empty text when it is not there.
+std::string findProgram(std::string_view name);
+
+/// The programs of `names` that are not on PATH, as "xdotool, xclip"; empty when all are.
+std::string missingPrograms(std::initializer_list<std::string_view> names);
 
 }  // namespace xsupport
