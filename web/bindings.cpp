@@ -72,14 +72,14 @@ EMSCRIPTEN_KEEPALIVE const char* nf_code_problem(const char* code) {
 }
 
 /// Opens the function `code` names: the window as the inputs it stands for leave a freshly
-/// opened one. Returns the page's attributes that change; none for a code that does not read.
+/// opened one, or that window as it opens for a code that does not read. Returns the page's
+/// attributes that change.
 EMSCRIPTEN_KEEPALIVE const char* nf_open(const char* code) {
   const nf::CodeReading reading = nf::readCode(code);
-  if (!reading.function) {
-    return handOver({});
-  }
   nf::WindowModel opened;
-  nf::applyCode(opened, *reading.function);
+  if (reading.function) {
+    nf::applyCode(opened, *reading.function);
+  }
   const nf::WindowChanges changes = nf::changesBetween(model().state(), opened.state());
   model() = opened;
   return patch(changes);

@@ -56,21 +56,17 @@
     }
   }
 
-  // Opens the function in the address, if there is one: the window the clicks it stands for
-  // leave. A code that does not read leaves the start state; the window has no place for
-  // messages, so the reason goes to the console.
+  // Opens the function in the address: the window the inputs it stands for leave a freshly
+  // opened one. A code that does not read opens the window as it starts; the window has no
+  // place for messages, so the reason goes to the console.
   function openAddress() {
     const code = decodeURIComponent(location.hash.slice(1));
-    if (code) {
-      const problem = ccall('nf_code_problem', 'string', ['string'], [code]);
-      if (problem) {
-        console.warn('normal-forms: the address holds no function: ' + problem);
-      } else {
-        apply(ccall('nf_open', 'string', ['string'], [code]));
-      }
+    const problem = ccall('nf_code_problem', 'string', ['string'], [code]);
+    if (problem) {
+      console.warn('normal-forms: the address holds no function: ' + problem);
     }
+    apply(ccall('nf_open', 'string', ['string'], [code]));
     showAddress();
-    document.documentElement.classList.remove('opening');
   }
 
   // Steps a scroll bar's arrows and groove take: what `step` moves by one.
@@ -305,7 +301,12 @@
       }
     });
 
-    openAddress();
+    // A code typed into the address of the open page changes only the address.
+    addEventListener('hashchange', openAddress);
+    if (location.hash.length > 1) {
+      openAddress();
+    }
+    document.documentElement.classList.remove('opening');
     if (document.activeElement === document.body) {
       windowElement.querySelector('[autofocus]').focus();
     }

@@ -98,7 +98,7 @@ class DesktopFace : public Face {
     ::perform(action, *driver_, expected);
   }
   SeenWindow read() override { return readWindow(driver_->window()); }
-  std::string problem() override {
+  std::string problem(const UserModel& /*expected*/) override {
     for (int row = 0; row < 32 && driver_->hasRow(row); ++row) {
       if (!driver_->labelBox(row)->isReadOnly()) {
         return "row " + std::to_string(row) + "'s label box can be edited";

@@ -18,7 +18,7 @@ std::string replay(Face& face, const std::vector<UserAction>& actions) {
     }
     face.perform(action, expected);
     apply(action, expected);
-    found = face.problem();
+    found = face.problem(expected);
     if (found.empty()) {
       found = difference(face.read(), expected);
     }

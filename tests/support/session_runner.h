@@ -24,8 +24,9 @@ class Face {
   virtual void perform(const UserAction& action, UserModel& expected) = 0;
   /// What the window shows now.
   virtual SeenWindow read() = 0;
-  /// Anything else wrong with the face after an action, beyond what it shows; empty when none.
-  virtual std::string problem() { return {}; }
+  /// Anything else wrong with the face after an action, beyond what it shows, where the user
+  /// model expects `expected`; empty when none.
+  virtual std::string problem(const UserModel& /*expected*/) { return {}; }
 };
 
 /// Replays `actions` on a freshly opened window, comparing it with the user model as it opens

@@ -24,6 +24,17 @@ layout::Pixels placeOf(layout::Control control) {
 
 }  // namespace
 
+std::string expectedCode(const UserModel& model) {
+  if (model.box() != UserModel::Box::Report) {
+    return {};
+  }
+  std::string code = model.form() == 0 ? "dnf-" : "knf-";
+  for (int row = 0; row < model.shownRows(); ++row) {
+    code += static_cast<char>('0' + model.value(row));
+  }
+  return code;
+}
+
 BrowserFace::BrowserFace(std::istream& answers, std::ostream& commands, bool touch)
     : answers_(answers), commands_(commands), touch_(touch) {}
 
@@ -50,7 +61,13 @@ void BrowserFace::keys(const std::vector<std::string>& names) {
 }
 
 void BrowserFace::open() {
-  ask("open");
+  openAt({});
+}
+
+void BrowserFace::openAt(const std::string& code, bool anew) {
+  ask(code.empty() ? "open" : (anew ? "open " : "code ") + code);
+  const std::string address = ask("address");
+  history_ = address.substr(0, address.find(' '));
 }
 
 SeenWindow BrowserFace::read() {
@@ -64,8 +81,19 @@ SeenWindow BrowserFace::read() {
   return {};
 }
 
-std::string BrowserFace::problem() {
-  return problem_;
+std::string BrowserFace::problem(const UserModel& expected) {
+  if (!problem_.empty()) {
+    return problem_;
+  }
+  const std::string address = ask("address");
+  const std::string code = address.substr(address.find(' ') + 1);
+  if (code != expectedCode(expected)) {
+    return "the address ends in \"" + code + "\", expected \"" + expectedCode(expected) + "\"";
+  }
+  if (address.substr(0, address.find(' ')) != history_) {
+    return "the browser's history grew to " + address.substr(0, address.find(' '));
+  }
+  return {};
 }
 
 template <typename Select>

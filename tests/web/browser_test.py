@@ -82,8 +82,11 @@ class Page:
                       "rows": window["rows"], "box": "Text1_0"}
         self.chain = lambda: ActionChains(driver, duration=0)
 
-    def open(self):
-        self.driver.get(self.url)
+    def open(self, code=""):
+        if code:
+            # A new address that differs only in its code would not load the page again.
+            self.driver.get("about:blank")
+        self.driver.get(self.url + ("#" + code if code else ""))
         # The window is drawn before the WebAssembly is ready; it says when it takes input.
         self.driver.execute_async_script(
             "const done = arguments[0], look = () => document.getElementById('window')"
@@ -171,7 +174,14 @@ def serve(page, runner, *how):
         command, _, rest = line.rstrip("\n").partition(" ")
         answer = "ok"
         if command == "open":
-            page.open()
+            page.open(rest)
+        elif command == "code":
+            # The code typed into the address of the page as it is: no new page.
+            page.driver.execute_async_script(
+                "location.hash = arguments[0]; setTimeout(arguments[1], 50);", rest)
+        elif command == "address":
+            answer = page.driver.execute_script(
+                "return history.length + ' ' + decodeURIComponent(location.hash.slice(1));")
         elif command == "click":
             page.click(*map(int, rest.split()))
         elif command == "keys":

@@ -67,6 +67,6 @@ SeenWindow ModelFace::read() {
   return seen;
 }
 
-std::string ModelFace::problem() {
+std::string ModelFace::problem(const UserModel& /*expected*/) {
   return redrawn_ == window_.state() ? std::string() : "a change was not reported";
 }

@@ -11,7 +11,7 @@ class ModelFace : public Face {
   void perform(const UserAction& action, UserModel& expected) override;
   SeenWindow read() override;
   /// A change the model made without reporting it: the redrawn copy differs from its state.
-  std::string problem() override;
+  std::string problem(const UserModel& expected) override;
 
   nf::WindowModel& window() { return window_; }
 
