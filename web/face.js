@@ -14,7 +14,9 @@
   // The user's input on the control `id`: `item` of a list, or a click or press on the rest.
   function input(id, item) {
     apply(ccall('nf_input', 'string', ['string', 'number'], [id, item]));
-    showAddress();
+    // The browser takes a good part of a millisecond to change the address: it follows in a
+    // task of its own, once the box is rewritten.
+    setTimeout(showAddress);
   }
 
   // Sets the attributes the model sends: element, name and value (none: the attribute goes).
@@ -32,9 +34,12 @@
       } else {
         element.setAttribute(name, value);
       }
-      touched.add(element.closest('[role=listbox]'));
+      if (name === 'aria-activedescendant') {
+        // A list whose selection the model sent shows the selected item.
+        touched.add(lists.get(element));
+      }
     }
-    touched.forEach((list) => list && lists.get(list).showSelected());
+    touched.forEach((list) => list.showSelected());
     if (rewritten.length) {
       // A new text starts at its top, as on the desktop. Scrolling needs the box laid out; in
       // the next frame the page lays it out anyway, now it would do so only for this.
