@@ -180,8 +180,10 @@ def serve(page, runner, *how):
             page.driver.execute_async_script(
                 "location.hash = arguments[0]; setTimeout(arguments[1], 50);", rest)
         elif command == "address":
-            answer = page.driver.execute_script(
-                "return history.length + ' ' + decodeURIComponent(location.hash.slice(1));")
+            # The address follows an input in a task of its own, by the next frame.
+            answer = page.driver.execute_async_script(
+                "const done = arguments[0]; requestAnimationFrame(() => setTimeout(() =>"
+                " done(history.length + ' ' + decodeURIComponent(location.hash.slice(1)))));")
         elif command == "click":
             page.click(*map(int, rest.split()))
         elif command == "keys":
