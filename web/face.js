@@ -74,8 +74,8 @@
     showAddress();
   }
 
-  // Steps a scroll bar's arrows and groove take: what `step` moves by one.
-  function pressBar(target, thumb, step) {
+  // A press on a scroll bar's arrows: `step` moves by one, up or down.
+  function pressBar(target, step) {
     if (target.closest('.up')) {
       step(-1);
     } else if (target.closest('.dn')) {
@@ -131,7 +131,7 @@
           const thumb = this.thumb.getBoundingClientRect();
           this.scrollTo(this.top + (event.clientY < thumb.top ? -1 : 1));
         } else {
-          pressBar(target, this.thumb, (by) => this.scrollTo(this.top + by));
+          pressBar(target, (by) => this.scrollTo(this.top + by));
         }
         return;
       }
@@ -259,7 +259,7 @@
         const above = event.clientY < thumb.getBoundingClientRect().top;
         box.scrollTop += (above ? -1 : 1) * box.clientHeight;
       } else {
-        pressBar(event.target, thumb, (by) => {
+        pressBar(event.target, (by) => {
           box.scrollTop += by * line;
         });
       }
