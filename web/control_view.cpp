@@ -23,17 +23,6 @@ void list(AttributeSink& sink, const std::string& name, int items, int selected)
   }
 }
 
-// A box shows one line per CR LF.
-std::string withLineFeeds(std::string_view text) {
-  std::string lines;
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (text[i] != '\r' || i + 1 == text.size() || text[i + 1] != '\n') {
-      lines += text[i];
-    }
-  }
-  return lines;
-}
-
 class PatchText : public AttributeSink {
  public:
   void set(std::string_view element, std::string_view name,

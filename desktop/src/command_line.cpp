@@ -181,19 +181,7 @@ int runInTerminal(const CommandLine& command, std::ostream& out, std::ostream& e
 std::string printedReport(const Function& function) {
   WindowModel window;
   applyCode(window, function);
-  const std::string& box = window.state().result;
-  std::string report;
-  report.reserve(box.size());
-  for (std::size_t at = 0; at < box.size();) {
-    const std::size_t lineEnd = box.find(kLineBreak, at);
-    if (lineEnd == std::string::npos) {
-      report.append(box, at);
-      break;
-    }
-    report.append(box, at, lineEnd - at).push_back('\n');
-    at = lineEnd + kLineBreak.size();
-  }
-  return report;
+  return withLineFeeds(window.state().result);
 }
 
 }  // namespace nf

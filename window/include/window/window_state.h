@@ -52,6 +52,9 @@ struct WindowChanges {
 /// The controls that show something else in `after` than in `before`.
 WindowChanges changesBetween(const WindowState& before, const WindowState& after);
 
+/// `text` as a box or a terminal shows it: one line feed for each CR LF.
+std::string withLineFeeds(std::string_view text);
+
 /// The assignment the tool answers, as the result box shows it when the window opens: eleven
 /// lines, each ended by CR LF.
 std::string assignmentText();
