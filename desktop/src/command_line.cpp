@@ -5,8 +5,6 @@
 #include <string_view>
 #include <vector>
 
-#include "core/report.h"
-
 namespace nf {
 namespace {
 
