@@ -16,6 +16,7 @@
 #include <vector>
 
 #include "desktop/main_window.h"
+#include "scenarios.h"
 #include "session_runner.h"
 #include "suites.h"
 #include "user_model.h"
@@ -117,6 +118,14 @@ class ModelTest : public QObject {
   Q_OBJECT
 
  private slots:
+  void endStatesMatchTheModel() {
+    DesktopFace face;
+    for (const Scenario& scenario : endStateScenarios()) {
+      const std::string failure = replay(face, scenario.actions);
+      QVERIFY2(failure.empty(), (std::string(scenario.name) + ", " + failure).c_str());
+    }
+  }
+
   void randomUserSessionsMatchTheModel() {
     constexpr int kSessions = 200;  // short sessions: the start state is visited often
     constexpr int kActionsPerSession = 50;

@@ -19,6 +19,14 @@ UserAction clear() {
 UserAction sign(int index) {
   return {Kind::Label, index};
 }
+// An arrow key (0 Left, 1 Right, 2 Up, 3 Down) on the option other than `form`.
+UserAction arrow(int form, int key) {
+  return {Kind::Form, form, key, UserAction::Way::Arrows};
+}
+// Enter (0) or Space (1) on Clear.
+UserAction clearBy(int key) {
+  return {Kind::Clear, 0, key, UserAction::Way::Typed};
+}
 
 }  // namespace
 
@@ -43,6 +51,8 @@ const std::vector<Scenario>& endStateScenarios() {
       {"ClearResetsHiddenRows", {count(1), value(12, 1), count(0), clear(), count(1)}},
       {"SameChoiceAgain", {count(1), count(1), form(0), value(4, 1), value(4, 1)}},
       {"SignsAndSquare", {count(1), value(5, 1), sign(0), sign(7), sign(15), sign(32)}},
+      {"KeysOnTheOptionsAndClear",
+       {arrow(1, 1), arrow(0, 2), arrow(1, 3), value(2, 1), clearBy(0), arrow(1, 0), clearBy(1)}},
   };
   return scenarios;
 }
