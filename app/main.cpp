@@ -1,7 +1,6 @@
 #include <QApplication>
 #include <QStyleFactory>
 #include <algorithm>
-#include <iostream>
 
 #include "desktop/command_line.h"
 #include "desktop/main_window.h"
@@ -12,7 +11,7 @@ int main(int argc, char* argv[]) {
   const nf::CommandLine command =
       nf::readCommandLine({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
   if (command.task != nf::CommandLine::Task::OpenWindow) {
-    return nf::runInTerminal(command, std::cout, std::cerr);
+    return nf::runInTerminal(command);
   }
   // Qt is given the program's name alone: every argument has been read above.
   int qtArgc = std::min(argc, 1);

@@ -1,7 +1,7 @@
 #include "desktop/command_line.h"
 
 #include <array>
-#include <ostream>
+#include <cstdio>
 #include <string_view>
 #include <vector>
 
@@ -145,32 +145,37 @@ CommandLine readCommandLine(std::span<const char* const> arguments) {
   return command;
 }
 
-int runInTerminal(const CommandLine& command, std::ostream& out, std::ostream& err) {
+int runInTerminal(const CommandLine& command) {
+  // Standard C output: the C++ streams would be set up at every start, the window's included,
+  // and cost it a few hundred kilobytes.
+  const auto write = [](std::FILE* to, std::string_view text) {
+    std::fwrite(text.data(), 1, text.size(), to);
+  };
+  const std::string program(kProgram);
   switch (command.task) {
     case CommandLine::Task::Refuse:
-      err << kProgram << ": " << command.problem << '\n';
+      write(stderr, program + ": " + command.problem + "\n");
       if (command.pointToHelp) {
-        err << "Try '" << kProgram << " --help' for more information.\n";
+        write(stderr, "Try '" + program + " --help' for more information.\n");
       }
       return 2;
     case CommandLine::Task::Help:
-      out << kHelp;
+      write(stdout, kHelp);
       break;
     case CommandLine::Task::Version:
-      out << kProgram << ' ' << NF_VERSION << '\n';
+      write(stdout, program + " " + NF_VERSION + "\n");
       break;
     case CommandLine::Task::Print:
       if (command.function) {
-        out << printedReport(*command.function);
+        write(stdout, printedReport(*command.function));
       }
       break;
     case CommandLine::Task::OpenWindow:
       break;
   }
   // A full disk or a closed pipe must not pass for a written answer.
-  out.flush();
-  if (!out) {
-    err << kProgram << ": write error\n";
+  if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
+    write(stderr, program + ": write error\n");
     return 1;
   }
   return 0;

@@ -1,6 +1,5 @@
 #pragma once
 
-#include <iosfwd>
 #include <optional>
 #include <span>
 #include <string>
@@ -29,9 +28,9 @@ struct CommandLine {
 CommandLine readCommandLine(std::span<const char* const> arguments);
 
 /// Carries out a task that needs no window: writes the report, the help or the version to
-/// `out`, or the refusal to `err`. Returns the exit status: 0, 2 for refused arguments, 1 when
-/// `out` cannot be written.
-int runInTerminal(const CommandLine& command, std::ostream& out, std::ostream& err);
+/// standard output, or the refusal to standard error. Returns the exit status: 0, 2 for refused
+/// arguments, 1 when standard output cannot be written.
+int runInTerminal(const CommandLine& command);
 
 /// The report the window shows for `function`, one "\n" after every line.
 std::string printedReport(const Function& function);
