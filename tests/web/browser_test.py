@@ -333,9 +333,12 @@ def check_full_screen(page):
     page.driver.execute_script("document.addEventListener('click', () =>"
                                " document.documentElement.requestFullscreen(), {once: true});")
     page.click(465, 200)
-    size = page.driver.execute_script(
-        "const r = document.getElementById('window').getBoundingClientRect();"
-        "return [r.width, r.height];")
+    # The browser goes to full screen in its own time; the window follows at the next resize.
+    size = page.driver.execute_async_script(
+        "const done = arguments[0], until = performance.now() + 3000, look = () => {"
+        " const r = document.getElementById('window').getBoundingClientRect();"
+        " document.fullscreenElement && r.height > 477 || performance.now() > until ?"
+        " done([r.width, r.height]) : setTimeout(look, 20); }; look();")
     assert abs(size[1] - 1080) < 1 and abs(size[0] - 1080 * 485 / 477) < 2, f"full screen: {size}"
 
 
