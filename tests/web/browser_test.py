@@ -178,7 +178,8 @@ def serve(page, runner, *how):
         elif command == "code":
             # The code typed into the address of the page as it is: no new page.
             page.driver.execute_async_script(
-                "location.hash = arguments[0]; setTimeout(arguments[1], 50);", rest)
+                "addEventListener('hashchange', () => setTimeout(arguments[1]), {once: true});"
+                "location.hash = arguments[0];", rest)
         elif command == "address":
             # The address follows an input in a task of its own, by the next frame.
             answer = page.driver.execute_async_script(
