@@ -16,9 +16,9 @@ nf_packages_web=(emscripten)
 nf_packages_package=(dpkg-dev file)
 # The tests, lint and benchmarks, on top of the three groups above: GoogleTest, Benchmark,
 # the X harness (Xvfb, xdotool, xclip; ImageMagick's import and convert), the package's
-# checkers and the browser test.
+# checkers, the browser test, and clang with libFuzzer for the fuzz targets.
 nf_packages_test=(
-  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy clang libclang-rt-14-dev
   xvfb xdotool xclip imagemagick
   desktop-file-utils lintian appstream
   chromium chromium-driver python3-selenium
