@@ -76,14 +76,15 @@
     }
     // The module reads no text longer than a code may be: past that, only the length counts.
     code = code.slice(0, ccall('nf_longest_code', 'number', [], []));
-    // The length goes along: a NUL in the address must not end the code early.
-    const text = [code, lengthBytesUTF8(code)];
-    const problem = ccall('nf_code_problem', 'string', ['string', 'number'], text);
+    // The bytes go with their length: a NUL in the address must not end the code early.
+    const bytes = new TextEncoder().encode(code);
+    const text = [bytes, bytes.length];
+    const problem = ccall('nf_code_problem', 'string', ['array', 'number'], text);
     if (problem) {
       const shown = written.length > 40 ? written.slice(0, 40) + '…' : written;
       console.warn(`normal-forms: the address holds no function ("#${shown}"): ${problem}`);
     } else {
-      apply(ccall('nf_open', 'string', ['string', 'number'], text));
+      apply(ccall('nf_open', 'string', ['array', 'number'], text));
     }
     showAddress();
   }
