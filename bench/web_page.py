@@ -107,7 +107,7 @@ def main():
     args = parser.parse_args()
     page_file = os.path.abspath(args.page)
     size = os.path.getsize(page_file)
-    print(f"file: {size} bytes ({size / 1024:.1f} KB, budget 100 KB)")
+    print(f"file: {size} bytes ({size / 1024:.1f} KB, budget 120 KB)")
 
     with tempfile.TemporaryDirectory() as folder:
         driver = open_browser(folder)
