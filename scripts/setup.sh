@@ -21,7 +21,7 @@ nf_packages_test=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy clang libclang-rt-14-dev
   xvfb xdotool xclip imagemagick
   desktop-file-utils lintian appstream
-  chromium chromium-driver python3-selenium
+  chromium chromium-driver python3-selenium python3-pil
 )
 
 # Prints the packages of the named groups, one a line.

@@ -278,7 +278,7 @@ std::string layoutStyle() {
   style += rule(".cap", "background:" + colour(layout::kCaptionColour));
   style += rule(".sign", "background:" + colour(layout::kSignColour));
   style += rule(".sq,#" + name({group::Frame1}), "background:" + colour(layout::kWindowColour));
-  style += rule(".box,.vp,.txt", "background:" + colour(layout::kWhite));
+  style += rule(".box,.lst,.txt", "background:" + colour(layout::kWhite));
   style += rule("#" + name({group::Command1, 0}), "background:" + colour(layout::kClearColour));
   for (std::size_t i = 0; i < layout::kOption1.size(); ++i) {
     // An option's place is inside the frame.

@@ -11,6 +11,7 @@ ChromeDriver or Selenium is there.
 import functools
 import http.server
 import json
+import math
 import os
 import shutil
 import subprocess
@@ -321,6 +322,54 @@ def check_policy(page):
     assert refused == ["connect-src", "img-src"], f"the policy refused {refused}"
 
 
+def check_one_item_shown(page):
+    """A list is one item high and shows one item at a time at every scale the page is seen
+    at: fitted to a phone upright and sideways, fitted to a projector in full screen, and at
+    the browser's zoom from 67 % to 200 %, at one, two and three device pixels per CSS pixel.
+    Everywhere no other item reaches into the viewport that shows the item; on the phones,
+    with the shown item made invisible, no pixel in the viewport differs from its white."""
+    import io
+    from PIL import Image
+    full_screen = 1080 / 477
+    screens = [(390, 844, True, 1), (844, 390, True, 1), (1920, 1080, False, full_screen)]
+    screens += [(1100, 1000, False, zoom) for zoom in (0.67, 0.8, 0.9, 1.1, 1.25, 1.5, 1.75, 2)]
+    lists = [row[2] for row in page.window["rows"]] + ["List2"]
+    faults = []
+    for width, height, phone, zoom in screens:
+        for pixels in (1, 2, 3):
+            # The browser's zoom scales the CSS pixel in device pixels; the full screen's fit
+            # scales the window.
+            device = pixels * (zoom if zoom != full_screen else 1)
+            page.driver.execute_cdp_cmd("Emulation.setDeviceMetricsOverride", {
+                "width": round(width * pixels / device), "height": round(height * pixels / device),
+                "deviceScaleFactor": device, "mobile": phone})
+            page.open("dnf-" + "01" * 16)
+            seen = page.driver.execute_async_script("""
+                const [lists, scale, done] = arguments;
+                if (scale) document.documentElement.style.setProperty('--scale', scale);
+                requestAnimationFrame(() => done(lists.map((id) => {
+                  const list = document.getElementById(id);
+                  const top = Number(getComputedStyle(list).getPropertyValue('--top'));
+                  const items = list.querySelectorAll('[role=option]');
+                  items[top].style.visibility = 'hidden';
+                  const r = list.querySelector('.vp').getBoundingClientRect();
+                  const reach = Math.max(0, ...[...items].filter((item, i) => i !== top)
+                      .map((item) => item.getBoundingClientRect())
+                      .map((o) => Math.min(o.bottom, r.bottom) - Math.max(o.top, r.top)));
+                  return [id, r.left, r.top, r.right, r.bottom, reach];
+                })));""", lists, str(zoom) if zoom == full_screen else "")
+            shot = phone and Image.open(io.BytesIO(page.driver.get_screenshot_as_png())).convert("L")
+            for name, left, top, right, bottom, reach in seen:
+                # The whole device pixels inside the viewport, off its border and scroll bar.
+                side = math.ceil(device)
+                box = (math.ceil(left * device) + side, math.ceil(top * device) + 1,
+                       math.floor(right * device) - side, math.floor(bottom * device) - 1)
+                if reach > 0.01 or (phone and min(shot.crop(box).getdata()) < 200):
+                    faults.append(f"{name} on {width}x{height} at zoom {zoom:.2f}, {pixels} px per px")
+    page.driver.execute_cdp_cmd("Emulation.clearDeviceMetricsOverride", {})
+    assert not faults, f"{len(faults)} lists show part of another item: {faults[:5]}"
+
+
 def without(page, *names):
     """Pages opened from now on find none of the browser's `names` (none: as they are)."""
     if getattr(page, "removal", None):
@@ -409,6 +458,7 @@ def main():
             assert driver.title == window["title"], f"title {driver.title!r}"
             check_accessible(page)
             check_new_report_starts_at_top(page)
+            check_one_item_shown(page)
             serve(page, runner)
             errors = [entry["message"] for entry in driver.get_log("browser")
                       if entry["level"] == "SEVERE"]
