@@ -1,7 +1,6 @@
 #include "desktop/command_line.h"
 
 #include <getopt.h>
-#include <libintl.h>
 
 #include <array>
 #include <cstdio>
@@ -11,8 +10,6 @@
 #include <vector>
 
 #include "desktop/language.h"
-
-#define _(text) ::gettext(text)
 
 namespace nf {
 namespace {
@@ -40,7 +37,7 @@ class HeldErrors {
     if (held_ != nullptr) {
       std::fclose(held_);
     }
-    std::free(text_);  // NOLINT(cppcoreguidelines-no-malloc): open_memstream's buffer
+    std::free(text_);  // open_memstream's buffer
   }
   HeldErrors(const HeldErrors&) = delete;
   HeldErrors& operator=(const HeldErrors&) = delete;
@@ -86,7 +83,7 @@ CommandLine refusal(const std::string& line, bool pointToHelp = true) {
   CommandLine command = task(CommandLine::Task::Refuse);
   command.problem = oneLine(line);
   if (command.problem.empty()) {
-    command.problem = std::string(kProgram) + ": " + _("the arguments could not be read");
+    command.problem = std::string(kProgram) + ": " + localized("the arguments could not be read");
   }
   command.pointToHelp = pointToHelp;
   return command;
@@ -101,47 +98,53 @@ void write(std::FILE* to, std::string_view text) {
 }
 
 void writeHelp() {
+  write(
+      stdout,
+      localized("Usage: normal-forms [CODE]\n"
+                "  or:  normal-forms --print CODE\n"
+                "Open the window on Boolean functions and their normal forms, ДНФ (disjunctive)\n"
+                "and КНФ (conjunctive). Given a CODE, the window opens showing that function.\n"));
   write(stdout,
-        _("Usage: normal-forms [CODE]\n"
-          "  or:  normal-forms --print CODE\n"
-          "Open the window on Boolean functions and their normal forms, ДНФ (disjunctive)\n"
-          "and КНФ (conjunctive). Given a CODE, the window opens showing that function.\n"));
-  write(stdout, _("\n"
+        localized("\n"
                   "      --print=CODE  write the function's normal form to standard output, one\n"
                   "                      line for each line of the window's result box, and open\n"
                   "                      no window\n"));
-  write(stdout, _("      --help        display this help and exit\n"));
-  write(stdout, _("      --version     output version information and exit\n"));
-  write(stdout, _("\n"
+  write(stdout, localized("      --help        display this help and exit\n"));
+  write(stdout, localized("      --version     output version information and exit\n"));
+  write(stdout,
+        localized("\n"
                   "A CODE names a function: its form, dnf for ДНФ or knf for КНФ, a dash, and its\n"
                   "values, 0 or 1, on the rows of the truth table in order, row 0 first: 8, 16 or\n"
                   "32 values for 3, 4 or 5 variables. Upper case, blanks, and a - or _ between\n"
                   "groups of values may be used: DNF-0110 1001 is dnf-01101001.\n"));
+  write(
+      stdout,
+      localized("\n"
+                "Examples:\n"
+                "  normal-forms dnf-01101001    open the window on A xor B xor C, in ДНФ\n"
+                "  normal-forms --print knf-0110100110010110 > answer.txt\n"
+                "                               write the КНФ of A xor B xor C xor D to a file\n"));
   write(stdout,
-        _("\n"
-          "Examples:\n"
-          "  normal-forms dnf-01101001    open the window on A xor B xor C, in ДНФ\n"
-          "  normal-forms --print knf-0110100110010110 > answer.txt\n"
-          "                               write the КНФ of A xor B xor C xor D to a file\n"));
-  write(stdout, _("\n"
+        localized("\n"
                   "Exit status: 0 if OK, 1 if no window could be opened or the output could not\n"
                   "be written, 2 for a wrong option or code.\n"));
 }
 
 void writeVersion() {
   write(stdout, std::string(kProgram) + " " + NF_VERSION + "\n");
-  write(stdout,
-        _("Copyright (C) 2026 Normal Forms developers.\n"
-          "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
-          "This is free software: you are free to change and redistribute it.\n"
-          "There is NO WARRANTY, to the extent permitted by law.\n"));
+  write(
+      stdout,
+      localized("Copyright (C) 2026 Normal Forms developers.\n"
+                "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n"));
 }
 
 }  // namespace
 
 CommandLine readCommandLine(std::span<const char* const> arguments) {
   if (arguments.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-    return refusal(said(_("too many arguments")));
+    return refusal(said(localized("too many arguments")));
   }
   // getopt_long reorders the pointers, never the texts, so it gets a copy of the list.
   std::vector<char*> argv;
@@ -202,7 +205,7 @@ int runInTerminal(const CommandLine& command) {
     case CommandLine::Task::Refuse:
       write(stderr, command.problem + "\n");
       if (command.pointToHelp) {
-        write(stderr, _("Try 'normal-forms --help' for more information.\n"));
+        write(stderr, localized("Try 'normal-forms --help' for more information.\n"));
       }
       return 2;
     case CommandLine::Task::Help:
@@ -221,7 +224,7 @@ int runInTerminal(const CommandLine& command) {
   }
   // A full disk or a closed pipe must not pass for a written answer.
   if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    write(stderr, said(_("write error")) + "\n");
+    write(stderr, said(localized("write error")) + "\n");
     return 1;
   }
   return 0;

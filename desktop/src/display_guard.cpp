@@ -1,7 +1,5 @@
 #include "desktop/display_guard.h"
 
-#include <libintl.h>
-
 #include <QString>
 #include <cstdio>
 #include <cstdlib>
@@ -9,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#define _(text) ::gettext(text)
+#include "desktop/language.h"
 
 namespace nf {
 namespace {
@@ -52,8 +50,9 @@ bool displayNamed() {
 
 int reportNoDisplay() {
   const std::string line = std::string("normal-forms: ") +
-                           _("no display to open the window on; --print CODE writes a function's "
-                             "normal form without one") +
+                           localized(
+                               "no display to open the window on; --print CODE writes a function's "
+                               "normal form without one") +
                            "\n";
   std::fputs(line.c_str(), stderr);
   return 1;

@@ -31,6 +31,10 @@ void useUserLanguage() {
   textdomain(kTextDomain);
 }
 
+const char* localized(const char* english) {
+  return ::gettext(english);
+}
+
 std::string translated(const Message& message) {
   if (message.text.empty()) {
     return {};

@@ -15,6 +15,10 @@ inline constexpr const char* kTextDomain = "normal-forms";
 /// opened by the first text looked up, which only a text for the terminal does.
 void useUserLanguage();
 
+/// `english`, a text of the program's own, in the user's language: what gettext's `_()` is in
+/// other programs (the catalogue's extraction takes the texts given to it).
+[[gnu::format_arg(1)]] const char* localized(const char* english);
+
 /// A message of the window library in the user's language: its text looked up in the
 /// catalogue, then its arguments put in.
 std::string translated(const Message& message);
