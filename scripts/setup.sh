@@ -17,10 +17,12 @@ nf_packages_web=(emscripten)
 nf_packages_package=(dpkg-dev file)
 # The tests, lint and benchmarks, on top of the three groups above: GoogleTest, Benchmark,
 # the X harness (Xvfb, xdotool, xclip; ImageMagick's import and convert), the package's
-# checkers and the browser test; locales, from which the command-line test generates
-# bg_BG.UTF-8 (and the C library's Bulgarian messages, libc-l10n, that it brings).
+# checkers, the browser test, and clang with libFuzzer for the fuzz targets; locales, from
+# which the command-line test generates bg_BG.UTF-8 (and the C library's Bulgarian messages,
+# libc-l10n, that it brings).
 nf_packages_test=(
-  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy locales
+  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy clang libclang-rt-14-dev
+  locales
   xvfb xdotool xclip imagemagick
   desktop-file-utils lintian appstream
   chromium chromium-driver python3-selenium

@@ -62,15 +62,30 @@
   }
 
   // Opens the function in the address: the window the inputs it stands for leave a freshly
-  // opened one. A code that does not read opens the window as it starts; the window has no
-  // place for messages, so the reason goes to the console.
+  // opened one. The address is anyone's text: a code that does not read (a bad escape, any
+  // length) leaves the window as it is, the start state in a page just opened, and the
+  // address is given back the window's own code; the window has no place for messages, so the
+  // reason goes to the console, with the start of what was there.
   function openAddress() {
-    const code = decodeURIComponent(location.hash.slice(1));
-    const problem = ccall('nf_code_problem', 'string', ['string'], [code]);
-    if (problem) {
-      console.warn('normal-forms: the address holds no function: ' + problem);
+    const written = location.hash.slice(1);
+    let code = written;
+    try {
+      code = decodeURIComponent(written);
+    } catch (malformed) {
+      // A bad escape is read as it stands; the reading says what is wrong with it.
     }
-    apply(ccall('nf_open', 'string', ['string'], [code]));
+    // The module reads no text longer than a code may be: past that, only the length counts.
+    code = code.slice(0, ccall('nf_longest_code', 'number', [], []));
+    // The bytes go with their length: a NUL in the address must not end the code early.
+    const bytes = new TextEncoder().encode(code);
+    const text = [bytes, bytes.length];
+    const problem = ccall('nf_code_problem', 'string', ['array', 'number'], text);
+    if (problem) {
+      const shown = written.length > 40 ? written.slice(0, 40) + '…' : written;
+      console.warn(`normal-forms: the address holds no function ("#${shown}"): ${problem}`);
+    } else {
+      apply(ccall('nf_open', 'string', ['array', 'number'], text));
+    }
     showAddress();
   }
 
@@ -308,10 +323,14 @@
 
     // A code typed into the address of the open page changes only the address.
     addEventListener('hashchange', openAddress);
-    if (location.hash.length > 1) {
-      openAddress();
+    try {
+      if (location.hash.length > 1) {
+        openAddress();
+      }
+    } finally {
+      // Whatever the address held, the window shows.
+      document.documentElement.classList.remove('opening');
     }
-    document.documentElement.classList.remove('opening');
     if (document.activeElement === document.body) {
       windowElement.querySelector('[autofocus]').focus();
     }

@@ -123,6 +123,8 @@ refused 2 'normal-forms: a dash follows the form, as in knf-01101001' \
   'normal-forms: след вида следва тире, както в knf-01101001' --print=knf
 refused 2 'normal-forms: the code is empty' 'normal-forms: кодът е празен' --print=
 refused 2 'normal-forms: the code ends in _' 'normal-forms: кодът завършва на „_“' dnf-01101001_
+refused 2 'normal-forms: the code is longer than 200 characters' \
+  'normal-forms: кодът е по-дълъг от 200 знака' "dnf-$(printf '0%.0s' {1..300})"
 
 # No display: one line naming --print and status 1, whether no display is named or the one
 # named has no server. The test's own Xvfb is never :97 or above while one is free.

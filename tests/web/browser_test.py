@@ -68,7 +68,7 @@ def open_browser(folder):
                  "--proxy-server=127.0.0.1:9"):
         options.add_argument(flag)
     options.binary_location = CHROMIUM
-    options.set_capability("goog:loggingPrefs", {"performance": "ALL"})
+    options.set_capability("goog:loggingPrefs", {"performance": "ALL", "browser": "ALL"})
     return webdriver.Chrome(service=Service(CHROMEDRIVER), options=options)
 
 
@@ -270,6 +270,20 @@ def check_window(page):
     assert selection == [0, len(text), len(text)], "Ctrl+A did not select the box"
 
 
+def check_new_report_starts_at_top(page):
+    """A report rewritten after the user scrolled the result box shows its first line."""
+    page.open("dnf-" + "1" * 32)
+    box = page.driver.find_element("id", "Text1_0")
+    # A page down, by a click in the scroll bar's groove above the arrow at its foot.
+    page.click_in("Text1_0", dx=-8, dy=-24)
+    scrolled = page.driver.execute_script("return arguments[0].scrollTop;", box)
+    page.type_into(page.selector(31), "0")
+    after = page.driver.execute_async_script(
+        "const [box, done] = arguments; requestAnimationFrame(() => setTimeout(() =>"
+        " done(box.scrollTop)));", box)
+    assert scrolled > 0 and after == 0, f"scrolled to {scrolled}, the new report stands at {after}"
+
+
 def check_accessible(page):
     """Every shown control's role, name and description, as assistive technology reads them,
     as the window opens, and once five variables are chosen and every row set to 1: then each
@@ -367,7 +381,11 @@ def main():
             check_window(page)
             assert driver.title == window["title"], f"title {driver.title!r}"
             check_accessible(page)
+            check_new_report_starts_at_top(page)
             serve(page, runner)
+            errors = [entry["message"] for entry in driver.get_log("browser")
+                      if entry["level"] == "SEVERE"]
+            assert not errors, f"script errors in the sessions: {errors[:3]}"
             requests = [json.loads(entry["message"])["message"] for entry in driver.get_log("performance")]
             outside = {m["params"]["request"]["url"] for m in requests
                        if m["method"] == "Network.requestWillBeSent"} - {url}

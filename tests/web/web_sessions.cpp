@@ -93,8 +93,7 @@ void describe() {
 
 // Each scenario's end state opened from its code in the page's address: the window that the
 // count, the form and the shown values reach from a fresh one, whether the page opens with the
-// code or the code is typed into the address of the page open before; and a code that does not
-// read: the window as it opens.
+// code or the code is typed into the address of the page open before.
 std::string openFromAddresses(BrowserFace& face) {
   bool anew = true;
   for (const Scenario& scenario : endStateScenarios()) {
@@ -121,9 +120,56 @@ std::string openFromAddresses(BrowserFace& face) {
       return std::string(scenario.name) + ", opened as " + code + ": " + found;
     }
   }
-  face.openAt("dnf-0120", false);
-  const std::string found = difference(face.read(), UserModel()) + face.problem(UserModel());
-  return found.empty() ? found : "opened as dnf-0120: " + found;
+  return {};
+}
+
+// Addresses anyone may send: cut, mistyped, stuffed. Each opened in a fresh page gives the
+// window as it opens; typed into the address of a page that shows a function, it leaves that
+// function on screen and in the address. Either way the window then answers a key press.
+std::string openHostileAddresses(BrowserFace& face) {
+  std::string spaces;
+  for (int i = 0; i < 30000; ++i) {
+    spaces += "%20";
+  }
+  const std::string codes[] = {
+      "%",
+      "dnf-0110%",
+      "%E0%A4%A",
+      "dnf-0120",
+      "dnf-" + std::string(20000, '0'),
+      spaces,
+      "dnf-01101001%00",
+      "%FF%FE%FD",
+      "knf-0110%E2%80%A81001",
+      "<b>dnf-01101001</b>",
+  };
+  const UserAction keyPress{UserAction::Kind::Value, 0, 1, UserAction::Way::Typed};
+  UserModel shown;
+  shown.chooseCount(0);
+  shown.chooseForm(1);
+  for (const int row : {1, 2, 4, 7}) {
+    shown.setValue(row, 1);
+  }
+  for (const std::string& code : codes) {
+    const std::string quoted = code.substr(0, 24) + (code.size() > 24 ? "..." : "");
+    for (const bool anew : {true, false}) {
+      UserModel expected = anew ? UserModel() : shown;
+      if (!anew) {
+        face.openAt(expectedCode(shown));
+      }
+      face.openAt(code, anew);
+      std::string found = difference(face.read(), expected) + face.problem(expected);
+      if (found.empty()) {
+        face.perform(keyPress, expected);
+        apply(keyPress, expected);
+        found = difference(face.read(), expected) + face.problem(expected);
+      }
+      if (!found.empty()) {
+        return (anew ? "opened as " : "typed into an open page: ") + quoted + ": " + found;
+      }
+    }
+  }
+  return {};
 }
 
 // By mouse and keys, the scenarios and the random sessions; by touch, the scenarios.
@@ -138,6 +184,9 @@ int run(bool touch) {
   }
   if (failure.empty() && !touch) {
     failure = openFromAddresses(face);
+  }
+  if (failure.empty() && !touch) {
+    failure = openHostileAddresses(face);
   }
   if (failure.empty() && !touch) {
     failure =

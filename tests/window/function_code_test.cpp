@@ -76,6 +76,14 @@ TEST(FunctionCode, MalformedCodesSayWhatIsWrong) {
       {"dnf-1", "1 value" + counts},
       {"dnf-" + std::string(33, '1'), "33 values" + counts},
       {"dnf-01101001_", "the code ends in _"},
+      // What the user could not see is named by its code, never written out.
+      {"dnf-0110\x01", "a value is 0 or 1, found byte 0x01 at position 5"},
+      {"dnf-0110\xFF"
+       "1",
+       "a value is 0 or 1, found byte 0xFF at position 5"},
+      {"dnf-0110\xD0", "a value is 0 or 1, found byte 0xD0 at position 5"},
+      {"dnf-0110\u2028", "a value is 0 or 1, found \u2028 at position 5"},
+      {"dnf-" + std::string(197, '0'), "the code is longer than 200 characters"},
   };
   for (const auto& [code, error] : table) {
     const nf::CodeReading reading = nf::readCode(code);

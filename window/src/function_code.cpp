@@ -47,16 +47,26 @@ std::optional<int> formNamed(std::string_view name) {
   return std::nullopt;
 }
 
-// The character that starts `text`, whole when it is a multi-byte UTF-8 one, so that the error
-// message shows what the user typed.
-std::string_view firstCharacter(std::string_view text) {
-  std::size_t length = 1;
-  if (static_cast<unsigned char>(text.front()) >= 0xC0U) {
-    while (length < text.size() && (static_cast<unsigned char>(text[length]) & 0xC0U) == 0x80U) {
-      ++length;
+// The character that starts `text` as the error message shows it: itself when it is printable,
+// whole when it is a multi-byte UTF-8 one, and by its code otherwise, so that the message stays
+// one line of valid text whatever the user typed.
+std::string firstCharacter(std::string_view text) {
+  const auto lead = static_cast<unsigned char>(text.front());
+  std::size_t length = lead < 0x80U                     ? 1
+                       : lead >= 0xC2U && lead <= 0xDFU ? 2
+                       : lead >= 0xE0U && lead <= 0xEFU ? 3
+                       : lead >= 0xF0U && lead <= 0xF4U ? 4
+                                                        : 0;
+  for (std::size_t i = 1; i < length; ++i) {
+    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U) {
+      length = 0;
     }
   }
-  return text.substr(0, length);
+  if ((length == 1 && lead >= 0x20U && lead != 0x7FU) || length > 1) {
+    return std::string(text.substr(0, length));
+  }
+  constexpr std::string_view kHex = "0123456789ABCDEF";
+  return std::string("byte 0x") + kHex[lead >> 4U] + kHex[lead & 0xFU];
 }
 
 CodeReading failure(Message problem) {
@@ -117,6 +127,10 @@ std::optional<std::string> writeCode(const WindowState& state) {
 }
 
 CodeReading readCode(std::string_view code) {
+  if (code.size() > kLongestCodeText) {
+    return failure(
+        {NF_MESSAGE("the code is longer than %s characters"), {std::to_string(kLongestCodeText)}});
+  }
   std::string_view rest = trimmed(code);
   if (rest.empty()) {
     return failure({NF_MESSAGE("the code is empty"), {}});
@@ -155,11 +169,12 @@ CodeReading readCode(std::string_view code) {
     } else if (!isBlank(c)) {
       // TRANSLATORS: the character found, then its position among the values, from 1.
       return failure({NF_MESSAGE("a value is 0 or 1, found %s at position %s"),
-                      {std::string(firstCharacter(rest.substr(i))), std::to_string(count + 1)}});
+                      {firstCharacter(rest.substr(i)), std::to_string(count + 1)}});
     }
   }
   if (!joinerAllowed && count > 0) {
-    return failure({NF_MESSAGE("the code ends in %s"), {std::string(1, rest.back())}});
+    return failure(
+        {NF_MESSAGE("the code ends in %s"), {firstCharacter(rest.substr(rest.size() - 1))}});
   }
   for (int countIndex = 0; countIndex < static_cast<int>(kCountItems.size()); ++countIndex) {
     if (count == static_cast<std::size_t>(rowLabelCount(countIndex))) {

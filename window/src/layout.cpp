@@ -24,6 +24,21 @@ constexpr std::array<TabRun, 10> kTabRuns = {{
     {group::Command1, 0, 0},
 }};
 
+// The groups that take input, with their number of elements; 0 for a control that stands
+// alone. No group's name begins another's.
+struct InputGroup {
+  std::string_view group;
+  int elements;
+};
+
+constexpr std::array<InputGroup, 5> kInputGroups = {{
+    {group::List2, 0},
+    {group::List1, kRows},
+    {group::Option1, 2},
+    {group::Command1, 1},
+    {group::Label1, kRows + 1},
+}};
+
 Pixels inside(Pixels parent, Pixels own) {
   return {parent.left + own.left, parent.top + own.top, own.width, own.height};
 }
@@ -40,21 +55,28 @@ std::string Control::name() const {
 }
 
 std::optional<Control> Control::named(std::string_view name) {
-  for (const std::string_view group :
-       {group::List2, group::List1, group::Option1, group::Command1, group::Label1}) {
-    if (name == group) {
-      return Control{group};
+  for (const InputGroup& input : kInputGroups) {
+    if (!name.starts_with(input.group)) {
+      continue;
     }
-    if (name.size() > group.size() + 1 && name.starts_with(group) && name[group.size()] == '_') {
-      int index = 0;
-      for (const char digit : name.substr(group.size() + 1)) {
-        if (digit < '0' || digit > '9' || index > kRows) {
-          return std::nullopt;
-        }
-        index = 10 * index + (digit - '0');
+    const std::string_view rest = name.substr(input.group.size());
+    if (input.elements == 0) {
+      return rest.empty() ? std::optional<Control>(Control{input.group}) : std::nullopt;
+    }
+    // "_" and the index as name() writes it: no sign, no leading zero, within the group.
+    if (rest.size() < 2 || rest.size() > 3 || rest[0] != '_' ||
+        (rest.size() == 3 && rest[1] == '0')) {
+      return std::nullopt;
+    }
+    int index = 0;
+    for (const char digit : rest.substr(1)) {
+      if (digit < '0' || digit > '9') {
+        return std::nullopt;
       }
-      return Control{group, index};
+      index = 10 * index + (digit - '0');
     }
+    return index < input.elements ? std::optional<Control>(Control{input.group, index})
+                                  : std::nullopt;
   }
   return std::nullopt;
 }

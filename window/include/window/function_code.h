@@ -9,6 +9,11 @@
 
 namespace nf {
 
+/// The longest text readCode reads, in bytes. A code has at most 36 characters besides blanks
+/// and joiners; a longer text is refused unread, so that no reader of the program (the page's
+/// address, the command line) ever has to carry an unbounded text further.
+inline constexpr std::size_t kLongestCodeText = 200;
+
 /// A function as its code names it: the form and the values of the rows the count shows.
 /// A code is the form, a dash and the value column in row order, row 0 first:
 /// `dnf-01101001` (three variables, ДНФ) or `knf-0110100110010110` (four variables, КНФ).
@@ -53,7 +58,8 @@ struct CodeReading {
 std::optional<std::string> writeCode(const WindowState& state);
 
 /// Reads a code. Upper or lower case, blanks, and one `-` or `_` between groups of values are
-/// all accepted ("DNF-0110 1001", "knf_0110-1001"); anything else is an error.
+/// all accepted ("DNF-0110 1001", "knf_0110-1001"); anything else is an error, and so is a text
+/// longer than kLongestCodeText. The error names at most one character of the text.
 CodeReading readCode(std::string_view code);
 
 /// Gives `window` the function by the inputs a user would make: the count, then the form, then
