@@ -58,8 +58,14 @@ nf_missing_packages() {
 nf_install_packages() {
   local list
   list=$(nf_packages "$@") || return 1
-  local -a wanted missing as_root=()
+  local -a wanted
   mapfile -t wanted <<<"$list"
+  nf_install_apt "${wanted[@]}"
+}
+
+# Installs those of the named Debian packages that are missing.
+nf_install_apt() {
+  local -a wanted=("$@") missing as_root=()
   if ! command -v apt-get >/dev/null 2>&1 || ! command -v dpkg-query >/dev/null 2>&1; then
     echo "This system has no apt; install these packages (or their equivalents) by hand:" \
       "${wanted[*]}" >&2
@@ -78,4 +84,21 @@ nf_install_packages() {
   echo "Installing: ${missing[*]}"
   "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get update -q &&
     "${as_root[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --no-install-recommends "${missing[@]}"
+}
+
+# Installs the page's checking tools from npm, at the versions web/tooling's lock file pins,
+# when they are missing or the lock file has changed since. Debian's node comes with emscripten;
+# its npm is a package of its own, where node did not bring one.
+nf_install_web_tooling() {
+  local tooling
+  tooling="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)/web/tooling"
+  if ! command -v npm >/dev/null 2>&1; then
+    nf_install_apt npm || return 1
+  fi
+  local stamp="$tooling/node_modules/.installed-lock.json"
+  if ! cmp -s "$tooling/package-lock.json" "$stamp"; then
+    echo "Installing the page's checking tools (npm)"
+    npm ci --prefix "$tooling" --no-audit --no-fund --loglevel=error &&
+      cp "$tooling/package-lock.json" "$stamp"
+  fi
 }

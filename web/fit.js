@@ -13,12 +13,16 @@
   function fit() {
     const room = Math.min(innerWidth / width, innerHeight / height);
     const small = screen.width < width || screen.height < height;
-    const full = document.fullscreenElement != null || fullScreen.matches;
+    // Safari 15 has the full screen's element by its older name only.
+    // eslint-disable-next-line compat/compat
+    const element = document.fullscreenElement || document.webkitFullscreenElement;
+    const full = element != null || fullScreen.matches;
     root.style.setProperty('--scale', String(full ? room : small ? Math.min(room, 1) : 1));
   }
   fit();
   addEventListener('resize', fit);
   document.addEventListener('fullscreenchange', fit);
+  document.addEventListener('webkitfullscreenchange', fit);
   fullScreen.addEventListener('change', fit);
   // A function named in the address shows once the face has opened it, with no glimpse of the
   // start state before.

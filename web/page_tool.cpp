@@ -1,9 +1,10 @@
-// Writes the page's shell at build time: the head (title, favicon, style, the script that fits
-// the window to the screen) and the window in its start state, drawn from a fresh window model,
+// Writes the page's shell at build time: the head (title, favicon, style, the script that says
+// when the browser is too old, the script that fits the window to the screen), the message for
+// a browser that is too old, and the window in its start state, drawn from a fresh window model,
 // so that the page shows the whole window in its first frame. The final link puts the
 // program's script where "{{{ SCRIPT }}}" stands, and seal.js the page's security policy where
 // "@CONTENT_SECURITY_POLICY@" stands.
-//   page-tool FAVICON.txt FACE.css FIT.js SHELL.html
+//   page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -16,6 +17,11 @@
 #include "window_markup.h"
 
 namespace {
+
+// What a browser below the page's floor shows in place of the window.
+constexpr std::string_view kTooOld =
+    "Този браузър е твърде стар за тази страница. Отворете я в по-нов: Chrome или Edge 90, "
+    "Firefox 102, Safari 15 или по-нов.";
 
 std::optional<std::string> readFile(const char* path) {
   std::ifstream in(path, std::ios::binary);
@@ -45,7 +51,7 @@ std::string sized(std::string script) {
 }
 
 std::string page(const std::string& favicon, const std::string& faceStyle,
-                 const std::string& fitScript) {
+                 const std::string& guardScript, const std::string& fitScript) {
   nf::web::HtmlWriter html;
   html.raw("<!DOCTYPE html>\n").open("html").attr("lang", "bg").raw("\n").open("head");
   html.open("meta").attr("charset", "utf-8").close();
@@ -61,8 +67,10 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
       .attr("href", trimmed(favicon))
       .close();
   html.open("style").raw("\n" + nf::web::layoutStyle() + faceStyle).close();
+  html.open("script").raw("\n" + guardScript).close();
   html.open("script").raw("\n" + sized(fitScript)).close();
   html.close().raw("\n").open("body").raw("\n");
+  html.open("p").attr("id", "too-old").attr("role", "alert").text(kTooOld).close().raw("\n");
   html.raw(nf::web::windowMarkup(nf::WindowModel().state()));
   html.raw("\n{{{ SCRIPT }}}\n").close().raw("\n").close().raw("\n");
   return html.str();
@@ -71,21 +79,22 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 5) {
-    std::fprintf(stderr, "usage: page-tool FAVICON.txt FACE.css FIT.js SHELL.html\n");
+  if (argc != 6) {
+    std::fprintf(stderr, "usage: page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html\n");
     return 2;
   }
   const std::optional<std::string> favicon = readFile(argv[1]);
   const std::optional<std::string> faceStyle = readFile(argv[2]);
-  const std::optional<std::string> fitScript = readFile(argv[3]);
-  if (!favicon || !faceStyle || !fitScript) {
+  const std::optional<std::string> guardScript = readFile(argv[3]);
+  const std::optional<std::string> fitScript = readFile(argv[4]);
+  if (!favicon || !faceStyle || !guardScript || !fitScript) {
     return 1;
   }
-  std::ofstream out(argv[4], std::ios::binary);
-  out << page(*favicon, *faceStyle, *fitScript);
+  std::ofstream out(argv[5], std::ios::binary);
+  out << page(*favicon, *faceStyle, *guardScript, *fitScript);
   out.close();
   if (!out) {
-    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[4]);
+    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[5]);
     return 1;
   }
   return 0;

@@ -321,6 +321,31 @@ def check_policy(page):
     assert refused == ["connect-src", "img-src"], f"the policy refused {refused}"
 
 
+def without(page, *names):
+    """Pages opened from now on find none of the browser's `names` (none: as they are)."""
+    if getattr(page, "removal", None):
+        page.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                    {"identifier": page.removal})
+    page.removal = names and page.driver.execute_cdp_cmd(
+        "Page.addScriptToEvaluateOnNewDocument",
+        {"source": "".join(f"delete window.{name};" for name in names)})["identifier"]
+
+
+def check_too_old(page):
+    """In a browser that lacks what the page's scripts use, the page says so in the window's
+    place; the policy lets nothing be compiled or evaluated."""
+    policy = page.driver.execute_script(
+        "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content;")
+    assert "unsafe" not in policy and "script-src 'sha256-" in policy, f"the policy: {policy}"
+    without(page, "TextEncoder")
+    page.driver.get("about:blank")
+    page.driver.get(page.url)
+    shown = page.driver.execute_script(
+        "return ['too-old', 'window'].map((id) => document.getElementById(id).getClientRects().length);")
+    assert shown == [1, 0], f"a browser without TextEncoder shows [message, window]: {shown}"
+    without(page, "WebAssembly")
+
+
 def check_device(page, width, height):
     """On a device's screen: the window fits and stands in the middle, and a swipe along a list
     scrolls it, choosing nothing and moving no page."""
@@ -378,6 +403,8 @@ def main():
         driver = open_browser(folder)
         try:
             page = Page(driver, url, window)
+            # The page's program is JavaScript alone: every session runs without WebAssembly.
+            without(page, "WebAssembly")
             check_window(page)
             assert driver.title == window["title"], f"title {driver.title!r}"
             check_accessible(page)
@@ -393,6 +420,7 @@ def main():
             outside = {u for u in outside if not u.startswith(("data:", "chrome:", "about:"))}
             assert not outside, f"the page asked for more than its file: {sorted(outside)}"
             check_policy(page)
+            check_too_old(page)
             # By touch alone on a phone, from the web server; sideways and on a tablet.
             page.url = served
             page.emulate(390, 844, True)
