@@ -3,19 +3,28 @@
 #include <algorithm>
 
 #include "desktop/command_line.h"
+#include "desktop/display_guard.h"
+#include "desktop/language.h"
 #include "desktop/main_window.h"
 #include "desktop/translations.h"
 
 int main(int argc, char* argv[]) {
+  // The locale and the catalogue's place only: the catalogue is read when a text is written.
+  nf::useUserLanguage();
   // The arguments are read before Qt starts: only opening the window needs a display.
   const nf::CommandLine command =
       nf::readCommandLine({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
   if (command.task != nf::CommandLine::Task::OpenWindow) {
     return nf::runInTerminal(command);
   }
+  if (!nf::displayNamed()) {
+    return nf::reportNoDisplay();
+  }
   // Qt is given the program's name alone: every argument has been read above.
   int qtArgc = std::min(argc, 1);
+  nf::DisplayGuard guard;
   QApplication app(qtArgc, argv);
+  guard.release();
   // The installed desktop entry's name: docks and the software centre match the window to it.
   QGuiApplication::setDesktopFileName(QStringLiteral("org.example.NormalForms"));
   nf::installTranslations(app);

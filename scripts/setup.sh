@@ -5,9 +5,10 @@
 
 # Building the program (the `desktop` preset: no tests, no benchmarks) and opening its window:
 # its fonts and Qt's Bulgarian texts. qt6-base-dev holds Qt Test too, which the top-level
-# CMakeLists.txt asks for; Qt's CMake files need the OpenGL headers (libgl-dev).
+# CMakeLists.txt asks for; Qt's CMake files need the OpenGL headers (libgl-dev); gettext
+# compiles the command line's Bulgarian catalogue (msgfmt) and writes its template (xgettext).
 nf_packages_desktop=(
-  cmake ninja-build g++ qt6-base-dev libgl-dev
+  cmake ninja-build g++ qt6-base-dev libgl-dev gettext
   fonts-liberation2 qt6-translations-l10n
 )
 # The web page, on top of the desktop group: its favicon is drawn by a native build with Qt.
@@ -16,9 +17,12 @@ nf_packages_web=(emscripten)
 nf_packages_package=(dpkg-dev file)
 # The tests, lint and benchmarks, on top of the three groups above: GoogleTest, Benchmark,
 # the X harness (Xvfb, xdotool, xclip; ImageMagick's import and convert), the package's
-# checkers, the browser test, and clang with libFuzzer for the fuzz targets.
+# checkers, the browser test, and clang with libFuzzer for the fuzz targets; locales, from
+# which the command-line test generates bg_BG.UTF-8 (and the C library's Bulgarian messages,
+# libc-l10n, that it brings).
 nf_packages_test=(
   libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy clang libclang-rt-14-dev
+  locales
   xvfb xdotool xclip imagemagick
   desktop-file-utils lintian appstream
   chromium chromium-driver python3-selenium python3-pil

@@ -1,57 +1,75 @@
 #include "desktop/command_line.h"
 
+#include <getopt.h>
+
 #include <array>
 #include <cstdio>
+#include <cstdlib>
+#include <limits>
 #include <string_view>
 #include <vector>
+
+#include "desktop/language.h"
 
 namespace nf {
 namespace {
 
-constexpr std::string_view kProgram = "normal-forms";
+constexpr const char* kProgram = "normal-forms";
 
-constexpr std::string_view kHelp =
-    R"(Usage: normal-forms [CODE]
-  or:  normal-forms --print CODE
-Open the window on Boolean functions and their normal forms, ДНФ (disjunctive)
-and КНФ (conjunctive). Given a CODE, the window opens showing that function.
+// Letters no short option has: getopt_long answers with them for the long ones.
+constexpr std::array<option, 4> kOptions = {{{"print", required_argument, nullptr, 'p'},
+                                             {"help", no_argument, nullptr, 'h'},
+                                             {"version", no_argument, nullptr, 'v'},
+                                             {nullptr, 0, nullptr, 0}}};
 
-      --print=CODE  write the function's normal form to standard output, one
-                      line for each line of the window's result box, and open
-                      no window
-      --help        display this help and exit
-      --version     output version information and exit
+// getopt_long writes its refusals to standard error. While one of these lives they go into a
+// buffer instead, so that reading the arguments writes nothing; the C library lets a program
+// point stderr elsewhere.
+class HeldErrors {
+ public:
+  HeldErrors() : saved_(stderr), held_(open_memstream(&text_, &size_)) {
+    if (held_ != nullptr) {
+      stderr = held_;
+    }
+  }
+  ~HeldErrors() {
+    stderr = saved_;
+    if (held_ != nullptr) {
+      std::fclose(held_);
+    }
+    std::free(text_);  // open_memstream's buffer
+  }
+  HeldErrors(const HeldErrors&) = delete;
+  HeldErrors& operator=(const HeldErrors&) = delete;
 
-A CODE names a function: its form, dnf for ДНФ or knf for КНФ, a dash, and its
-values, 0 or 1, on the rows of the truth table in order, row 0 first: 8, 16 or
-32 values for 3, 4 or 5 variables. Upper case, blanks, and a - or _ between
-groups of values may be used: DNF-0110 1001 is dnf-01101001.
+  bool holding() const { return held_ != nullptr; }
 
-Examples:
-  normal-forms dnf-01101001    open the window on A xor B xor C, in ДНФ
-  normal-forms --print knf-0110100110010110 > answer.txt
-                               write the КНФ of A xor B xor C xor D to a file
+  std::string text() {
+    if (held_ == nullptr || std::fflush(held_) != 0 || text_ == nullptr) {
+      return {};
+    }
+    return {text_, size_};
+  }
 
-Exit status: 0 if OK, 2 for a wrong option or code, 1 if the output could not
-be written.
-)";
-
-enum class Option { Print, Help, Version };
-
-struct OptionName {
-  std::string_view name;
-  Option option;
+ private:
+  FILE* saved_;
+  char* text_ = nullptr;
+  std::size_t size_ = 0;
+  FILE* held_;
 };
 
-constexpr std::array<OptionName, 3> kOptions = {
-    {{"print", Option::Print}, {"help", Option::Help}, {"version", Option::Version}}};
-
-CommandLine refusal(std::string problem, bool pointToHelp = true) {
-  CommandLine command;
-  command.task = CommandLine::Task::Refuse;
-  command.problem = std::move(problem);
-  command.pointToHelp = pointToHelp;
-  return command;
+// One line for a terminal: no line feed at its end, and a control character that an argument
+// brought in (a line feed, an escape) shown as "?".
+std::string oneLine(std::string text) {
+  while (!text.empty() && text.back() == '\n') {
+    text.pop_back();
+  }
+  for (char& c : text) {
+    if (static_cast<unsigned char>(c) < 0x20U || c == '\x7f') {
+      c = '?';
+    }
+  }
+  return text;
 }
 
 CommandLine task(CommandLine::Task kind) {
@@ -60,85 +78,120 @@ CommandLine task(CommandLine::Task kind) {
   return command;
 }
 
-// The options `name` names in full or abbreviated; several only when it is ambiguous.
-std::vector<OptionName> optionsNamed(std::string_view name) {
-  std::vector<OptionName> found;
-  for (const OptionName& option : kOptions) {
-    if (option.name == name) {
-      return {option};
-    }
-    if (!name.empty() && option.name.starts_with(name)) {
-      found.push_back(option);
-    }
+// `line` is the whole line, the program's name first, as getopt_long writes it.
+CommandLine refusal(const std::string& line, bool pointToHelp = true) {
+  CommandLine command = task(CommandLine::Task::Refuse);
+  command.problem = oneLine(line);
+  if (command.problem.empty()) {
+    command.problem = std::string(kProgram) + ": " + localized("the arguments could not be read");
   }
-  return found;
+  command.pointToHelp = pointToHelp;
+  return command;
 }
 
-std::string quoted(std::string_view text) {
-  return "'" + std::string(text) + "'";
+std::string said(const std::string& text) {
+  return std::string(kProgram) + ": " + text;
+}
+
+void write(std::FILE* to, std::string_view text) {
+  std::fwrite(text.data(), 1, text.size(), to);
+}
+
+void writeHelp() {
+  write(
+      stdout,
+      localized("Usage: normal-forms [CODE]\n"
+                "  or:  normal-forms --print CODE\n"
+                "Open the window on Boolean functions and their normal forms, ДНФ (disjunctive)\n"
+                "and КНФ (conjunctive). Given a CODE, the window opens showing that function.\n"));
+  write(stdout,
+        localized("\n"
+                  "      --print=CODE  write the function's normal form to standard output, one\n"
+                  "                      line for each line of the window's result box, and open\n"
+                  "                      no window\n"));
+  write(stdout, localized("      --help        display this help and exit\n"));
+  write(stdout, localized("      --version     output version information and exit\n"));
+  write(stdout,
+        localized("\n"
+                  "A CODE names a function: its form, dnf for ДНФ or knf for КНФ, a dash, and its\n"
+                  "values, 0 or 1, on the rows of the truth table in order, row 0 first: 8, 16 or\n"
+                  "32 values for 3, 4 or 5 variables. Upper case, blanks, and a - or _ between\n"
+                  "groups of values may be used: DNF-0110 1001 is dnf-01101001.\n"));
+  write(
+      stdout,
+      localized("\n"
+                "Examples:\n"
+                "  normal-forms dnf-01101001    open the window on A xor B xor C, in ДНФ\n"
+                "  normal-forms --print knf-0110100110010110 > answer.txt\n"
+                "                               write the КНФ of A xor B xor C xor D to a file\n"));
+  write(stdout,
+        localized("\n"
+                  "Exit status: 0 if OK, 1 if no window could be opened or the output could not\n"
+                  "be written, 2 for a wrong option or code.\n"));
+}
+
+void writeVersion() {
+  write(stdout, std::string(kProgram) + " " + NF_VERSION + "\n");
+  write(
+      stdout,
+      localized("Copyright (C) 2026 Normal Forms developers.\n"
+                "License GPLv3+: GNU GPL version 3 or later <https://gnu.org/licenses/gpl.html>.\n"
+                "This is free software: you are free to change and redistribute it.\n"
+                "There is NO WARRANTY, to the extent permitted by law.\n"));
 }
 
 }  // namespace
 
 CommandLine readCommandLine(std::span<const char* const> arguments) {
+  if (arguments.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
+    return refusal(said(localized("too many arguments")));
+  }
+  // getopt_long reorders the pointers, never the texts, so it gets a copy of the list.
+  std::vector<char*> argv;
+  argv.reserve(arguments.size() + 2);
+  argv.push_back(const_cast<char*>(kProgram));
+  for (const char* argument : arguments) {
+    argv.push_back(const_cast<char*>(argument));
+  }
+  argv.push_back(nullptr);
+  const int argc = static_cast<int>(arguments.size() + 1);
+
   std::vector<std::string_view> codes;  // the operands and --print's code, in their order
   bool print = false;
-  bool optionsEnded = false;
-  for (std::size_t i = 0; i < arguments.size(); ++i) {
-    const std::string_view argument = arguments[i];
-    if (optionsEnded || argument == "-" || !argument.starts_with('-')) {
-      codes.push_back(argument);
-      continue;
-    }
-    if (argument == "--") {
-      optionsEnded = true;
-      continue;
-    }
-    if (!argument.starts_with("--")) {
-      return refusal("invalid option -- " + quoted(argument.substr(1, 1)));
-    }
-    const std::size_t equals = argument.find('=');
-    const std::string_view name =
-        argument.substr(2, equals == std::string_view::npos ? equals : equals - 2);
-    const std::vector<OptionName> named = optionsNamed(name);
-    if (named.empty()) {
-      return refusal("unrecognized option " + quoted(argument));
-    }
-    if (named.size() > 1) {
-      return refusal("option " + quoted(argument) + " is ambiguous");
-    }
-    const std::string full = "'--" + std::string(named.front().name) + "'";
-    const bool joinedValue = equals != std::string_view::npos;
-    switch (named.front().option) {
-      case Option::Help:
-      case Option::Version:
-        if (joinedValue) {
-          return refusal("option " + full + " doesn't allow an argument");
-        }
-        return task(named.front().option == Option::Help ? CommandLine::Task::Help
-                                                         : CommandLine::Task::Version);
-      case Option::Print:
-        if (joinedValue) {
-          codes.push_back(argument.substr(equals + 1));
-        } else if (i + 1 < arguments.size()) {
-          codes.push_back(arguments[++i]);
-        } else {
-          return refusal("option " + full + " requires an argument");
-        }
-        print = true;
+  HeldErrors errors;
+  optind = 0;  // a fresh start, whatever list was read before
+  opterr = errors.holding() ? 1 : 0;
+  // "-": an operand comes back as option 1 in its place, so that the codes keep their order.
+  for (int got = 0; (got = getopt_long(argc, argv.data(), "-", kOptions.data(), nullptr)) != -1;) {
+    switch (got) {
+      case 1:
+        codes.emplace_back(optarg);
         break;
+      case 'p':
+        print = true;
+        codes.emplace_back(optarg);
+        break;
+      case 'h':
+        return task(CommandLine::Task::Help);
+      case 'v':
+        return task(CommandLine::Task::Version);
+      default:
+        return refusal(errors.text());
     }
+  }
+  for (int i = optind; i < argc; ++i) {  // the operands after "--"
+    codes.emplace_back(argv[static_cast<std::size_t>(i)]);
   }
 
   if (codes.size() > 1) {
-    return refusal("extra operand " + quoted(codes[1]));
+    return refusal(said(translated({NF_MESSAGE("extra operand '%s'"), {std::string(codes[1])}})));
   }
   if (codes.empty()) {
     return task(CommandLine::Task::OpenWindow);
   }
-  CodeReading reading = readCode(codes.front());
+  const CodeReading reading = readCode(codes.front());
   if (!reading.function) {
-    return refusal(std::move(reading.error), false);
+    return refusal(said(translated(reading.problem)), false);
   }
   CommandLine command = task(print ? CommandLine::Task::Print : CommandLine::Task::OpenWindow);
   command.function = reading.function;
@@ -148,22 +201,18 @@ CommandLine readCommandLine(std::span<const char* const> arguments) {
 int runInTerminal(const CommandLine& command) {
   // Standard C output: the C++ streams would be set up at every start, the window's included,
   // and cost it a few hundred kilobytes.
-  const auto write = [](std::FILE* to, std::string_view text) {
-    std::fwrite(text.data(), 1, text.size(), to);
-  };
-  const std::string program(kProgram);
   switch (command.task) {
     case CommandLine::Task::Refuse:
-      write(stderr, program + ": " + command.problem + "\n");
+      write(stderr, command.problem + "\n");
       if (command.pointToHelp) {
-        write(stderr, "Try '" + program + " --help' for more information.\n");
+        write(stderr, localized("Try 'normal-forms --help' for more information.\n"));
       }
       return 2;
     case CommandLine::Task::Help:
-      write(stdout, kHelp);
+      writeHelp();
       break;
     case CommandLine::Task::Version:
-      write(stdout, program + " " + NF_VERSION + "\n");
+      writeVersion();
       break;
     case CommandLine::Task::Print:
       if (command.function) {
@@ -175,7 +224,7 @@ int runInTerminal(const CommandLine& command) {
   }
   // A full disk or a closed pipe must not pass for a written answer.
   if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    write(stderr, program + ": write error\n");
+    write(stderr, said(localized("write error")) + "\n");
     return 1;
   }
   return 0;

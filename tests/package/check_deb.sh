@@ -12,7 +12,8 @@ config=$2
 icon_sizes=(32 48 64 128 256)
 app_id=org.example.NormalForms
 
-for tool in dpkg-deb dpkg-query dpkg-parsechangelog objdump desktop-file-validate file convert; do
+for tool in dpkg-deb dpkg-query dpkg-parsechangelog objdump desktop-file-validate file convert \
+  msgunfmt msgfmt; do
   if ! command -v "$tool" >/dev/null; then
     echo "FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
     exit 1
@@ -45,6 +46,7 @@ echo "package: $(basename "$deb")"
 # --- Files: exactly these, nothing more (no build helpers, no test programs).
 expected=(usr/bin/normal-forms "usr/share/applications/$app_id.desktop"
   "usr/share/metainfo/$app_id.metainfo.xml" usr/share/man/man1/normal-forms.1.gz
+  usr/share/man/bg/man1/normal-forms.1.gz usr/share/locale/bg/LC_MESSAGES/normal-forms.mo
   usr/share/doc/normal-forms/copyright usr/share/doc/normal-forms/changelog.gz)
 for size in "${icon_sizes[@]}"; do
   expected+=("usr/share/icons/hicolor/${size}x${size}/apps/normal-forms.png")
@@ -167,6 +169,32 @@ metainfo="$work/root/usr/share/metainfo/$app_id.metainfo.xml"
 if [ -f "$metainfo" ]; then
   released=$(sed -n 's/.*<release [^>]*version="\([^"]*\)".*/\1/p' "$metainfo" | head -n 1)
   [ "$released" = "$version" ] || fail "the metainfo's newest release is '$released', not $version"
+fi
+
+# --- The command line in Bulgarian: the catalogue holds only translated texts, and the packaged
+# program finds it where the package puts it (LANGUAGE chooses it without a Bulgarian locale).
+mo="$work/root/usr/share/locale/bg/LC_MESSAGES/normal-forms.mo"
+if [ -f "$mo" ]; then
+  statistics=$(msgunfmt "$mo" | LC_ALL=C msgfmt --statistics -o /dev/null - 2>&1)
+  [[ $statistics =~ ^[1-9][0-9]*\ translated\ messages\.$ ]] ||
+    fail "the Bulgarian catalogue: $statistics"
+  refusal=$(LC_ALL=C.UTF-8 LANGUAGE=bg "$work/root/usr/bin/normal-forms" --print=cnf-0 2>&1 || true)
+  [ "$refusal" = "normal-forms: видът е dnf или knf" ] ||
+    fail "the packaged program does not answer in Bulgarian: $refusal"
+fi
+# The Bulgarian manual page says what the English one says: the same sections, options, lists
+# and examples, word for word where they are commands; its headings are Bulgarian.
+man_en="$work/root/usr/share/man/man1/normal-forms.1.gz"
+man_bg="$work/root/usr/share/man/bg/man1/normal-forms.1.gz"
+if [ -f "$man_en" ] && [ -f "$man_bg" ]; then
+  macros() { gzip -dc "$1" | grep -oE '^\.(SH|TP|TQ|IP|PP|EX|RS|UR)\b' | sort | uniq -c; }
+  examples() { gzip -dc "$1" | sed -n '/^\.EX$/,/^\.EE$/p'; }
+  options() { gzip -dc "$1" | grep -v '^\.SH' | grep -oE '\\-\\-[a-z]+|\b(dnf|knf)\\-[01]+|\b[A-Z_]{4,}\b' | sort | uniq -c; }
+  for part in macros examples options; do
+    diff <("$part" "$man_en") <("$part" "$man_bg") >"$work/man.diff" ||
+      fail "the Bulgarian manual page's $part differ from the English one's: $(cat "$work/man.diff")"
+  done
+  gzip -dc "$man_bg" | grep -qx '\.SH ИМЕ' || fail "the Bulgarian manual page has no Bulgarian NAME"
 fi
 
 # --- The copyright file is machine-readable (lintian reads only that it is there).

@@ -92,4 +92,19 @@ TEST(FunctionCode, MalformedCodesSayWhatIsWrong) {
   }
 }
 
+// A translation may put the arguments in another order; the English text fills them in turn.
+TEST(FunctionCode, MessagesFillTheirPlaces) {
+  const std::array<std::string, 2> arguments = {"ж", "5"};
+  const std::pair<const char*, const char*> table[] = {
+      {"found %s at position %s", "found ж at position 5"},
+      {"на позиция %2$s има „%1$s“", "на позиция 5 има „ж“"},
+      {"%1$s, %1$s and 100%%", "ж, ж and 100%"},
+      {"a lone % stays", "a lone % stays"},
+      {"%s, %s, %s", "ж, 5, %s"},
+  };
+  for (const auto& [text, expected] : table) {
+    EXPECT_EQ(expected, nf::formatted(text, arguments)) << text;
+  }
+}
+
 }  // namespace

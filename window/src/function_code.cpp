@@ -69,18 +69,48 @@ std::string firstCharacter(std::string_view text) {
   return std::string("byte 0x") + kHex[lead >> 4U] + kHex[lead & 0xFU];
 }
 
-std::string countError(std::size_t count) {
-  const std::string counted = count == 0   ? std::string("no values")
-                              : count == 1 ? std::string("1 value")
-                                           : std::to_string(count) + " values";
-  return counted + ": a function of 3, 4 or 5 variables has 8, 16 or 32";
+CodeReading failure(Message problem) {
+  std::string error = formatted(problem.text, problem.arguments);
+  return {std::nullopt, std::move(error), std::move(problem)};
 }
 
-CodeReading failure(std::string error) {
-  return {std::nullopt, std::move(error)};
+// Three texts rather than a plural form with a number: English and Bulgarian, the catalogues
+// there are, both write one value apart from all other counts.
+CodeReading countFailure(std::size_t count) {
+  if (count == 0) {
+    return failure(
+        {NF_MESSAGE("no values: a function of 3, 4 or 5 variables has 8, 16 or 32"), {}});
+  }
+  if (count == 1) {
+    return failure({NF_MESSAGE("1 value: a function of 3, 4 or 5 variables has 8, 16 or 32"), {}});
+  }
+  return failure({NF_MESSAGE("%s values: a function of 3, 4 or 5 variables has 8, 16 or 32"),
+                  {std::to_string(count)}});
 }
 
 }  // namespace
+
+std::string formatted(std::string_view text, const std::array<std::string, 2>& arguments) {
+  std::string result;
+  result.reserve(text.size() + arguments[0].size() + arguments[1].size());
+  std::size_t next = 0;
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::string_view rest = text.substr(i);
+    if (rest.starts_with("%%")) {
+      result.push_back('%');
+      ++i;
+    } else if (rest.starts_with("%s") && next < arguments.size()) {
+      result.append(arguments[next++]);
+      ++i;
+    } else if (rest.starts_with("%1$s") || rest.starts_with("%2$s")) {
+      result.append(arguments[static_cast<std::size_t>(rest[1] - '1')]);
+      i += 3;
+    } else {
+      result.push_back(text[i]);
+    }
+  }
+  return result;
+}
 
 std::optional<std::string> writeCode(const WindowState& state) {
   const auto rows = static_cast<std::size_t>(rowLabelCount(state.countIndex));
@@ -98,11 +128,12 @@ std::optional<std::string> writeCode(const WindowState& state) {
 
 CodeReading readCode(std::string_view code) {
   if (code.size() > kLongestCodeText) {
-    return failure("the code is longer than " + std::to_string(kLongestCodeText) + " characters");
+    return failure(
+        {NF_MESSAGE("the code is longer than %s characters"), {std::to_string(kLongestCodeText)}});
   }
   std::string_view rest = trimmed(code);
   if (rest.empty()) {
-    return failure("the code is empty");
+    return failure({NF_MESSAGE("the code is empty"), {}});
   }
   std::size_t letters = 0;
   while (letters < rest.size() && isLetter(rest[letters])) {
@@ -110,12 +141,12 @@ CodeReading readCode(std::string_view code) {
   }
   const std::optional<int> form = formNamed(rest.substr(0, letters));
   if (!form) {
-    return failure("the form is dnf or knf");
+    return failure({NF_MESSAGE("the form is dnf or knf"), {}});
   }
   rest = trimmed(rest.substr(letters));
   if (rest.empty() || !isJoiner(rest.front())) {
-    return failure("a dash follows the form, as in " +
-                   std::string(kFormNames[static_cast<std::size_t>(*form)]) + "-01101001");
+    return failure({NF_MESSAGE("a dash follows the form, as in %s-01101001"),
+                    {std::string(kFormNames[static_cast<std::size_t>(*form)])}});
   }
   rest.remove_prefix(1);
 
@@ -136,20 +167,22 @@ CodeReading readCode(std::string_view code) {
     } else if (isJoiner(c) && joinerAllowed) {
       joinerAllowed = false;
     } else if (!isBlank(c)) {
-      return failure("a value is 0 or 1, found " + firstCharacter(rest.substr(i)) +
-                     " at position " + std::to_string(count + 1));
+      // TRANSLATORS: the character found, then its position among the values, from 1.
+      return failure({NF_MESSAGE("a value is 0 or 1, found %s at position %s"),
+                      {firstCharacter(rest.substr(i)), std::to_string(count + 1)}});
     }
   }
   if (!joinerAllowed && count > 0) {
-    return failure("the code ends in " + firstCharacter(rest.substr(rest.size() - 1)));
+    return failure(
+        {NF_MESSAGE("the code ends in %s"), {firstCharacter(rest.substr(rest.size() - 1))}});
   }
   for (int countIndex = 0; countIndex < static_cast<int>(kCountItems.size()); ++countIndex) {
     if (count == static_cast<std::size_t>(rowLabelCount(countIndex))) {
       function.countIndex = countIndex;
-      return {function, {}};
+      return {function, {}, {}};
     }
   }
-  return failure(countError(count));
+  return countFailure(count);
 }
 
 void applyCode(WindowModel& window, const Function& function) {

@@ -8,9 +8,9 @@
 
 namespace nf {
 
-/// What the program's arguments ask for, read the GNU way (long options, `--opt=value` or
-/// `--opt value`, unambiguous abbreviations, `--` ends the options) before any window or
-/// display exists. Only opening a window needs a display.
+/// What the program's arguments ask for, read by the C library's getopt_long the GNU way (long
+/// options, `--opt=value` or `--opt value`, unambiguous abbreviations, `--` ends the options)
+/// before any window or display exists. Only opening a window needs a display.
 struct CommandLine {
   enum class Task { OpenWindow, Print, Help, Version, Refuse };
 
@@ -18,13 +18,15 @@ struct CommandLine {
   /// The function the window opens with or the report is printed for; none for the window as
   /// it has always opened.
   std::optional<Function> function;
-  /// Why the arguments are refused: "unrecognized option '--foo'".
+  /// Why the arguments are refused, in the user's language, as one line for standard error
+  /// without its line feed: "normal-forms: unrecognized option '--foo'".
   std::string problem;
   /// Whether the refusal points to --help, as it does for a misused option.
   bool pointToHelp = false;
 };
 
-/// Reads the arguments that follow the program's name.
+/// Reads the arguments that follow the program's name. It writes nothing and may be called
+/// any number of times.
 CommandLine readCommandLine(std::span<const char* const> arguments);
 
 /// Carries out a task that needs no window: writes the report, the help or the version to

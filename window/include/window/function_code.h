@@ -28,11 +28,29 @@ struct Function {
   bool operator==(const Function&) const = default;
 };
 
+/// Marks a message's English text for the translators' catalogue (the extraction tool's
+/// keyword) and leaves it as it is: this library writes English and knows no catalogue, and a
+/// face that speaks another language looks the marked text up in its own.
+#define NF_MESSAGE(text) text
+
+/// A message kept apart from its arguments, so that a face can translate it: `text` is a fixed
+/// English text marked with NF_MESSAGE, with "%s" where the arguments go in order, or "%1$s"
+/// and "%2$s" for one by its number.
+struct Message {
+  std::string_view text;
+  std::array<std::string, 2> arguments;
+};
+
+/// `text` with its places filled from `arguments`, as Message describes; "%%" is one "%".
+std::string formatted(std::string_view text, const std::array<std::string, 2>& arguments);
+
 /// What reading a code gives: the function, or what is wrong with the code.
 struct CodeReading {
   std::optional<Function> function;
   /// One plain sentence, lower case first and no full stop; empty when the code was read.
   std::string error;
+  /// The same sentence before it was written in English; no text when the code was read.
+  Message problem;
 };
 
 /// The code of the function the window shows, or none while it shows no report: before a
