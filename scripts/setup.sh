@@ -25,7 +25,7 @@ nf_packages_test=(
   locales
   xvfb xdotool xclip imagemagick
   desktop-file-utils lintian appstream
-  chromium chromium-driver python3-selenium python3-pil
+  chromium chromium-driver python3-selenium python3-pil poppler-utils
 )
 
 # Prints the packages of the named groups, one a line.

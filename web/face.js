@@ -253,6 +253,13 @@
       thumb.style.setProperty('--at', String(range() > 0 ? (free * box.scrollTop) / range() : 0));
     }
     box.addEventListener('scroll', show);
+    // On paper the box holds the whole report: it grows to its text while the page prints.
+    addEventListener('beforeprint', () => {
+      box.style.height = `${box.scrollHeight}px`;
+    });
+    addEventListener('afterprint', () => {
+      box.style.height = '';
+    });
     bar.addEventListener('mousedown', (event) => {
       event.preventDefault();
       if (event.button !== 0) {

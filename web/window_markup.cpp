@@ -294,6 +294,15 @@ std::string layoutStyle() {
   style += rule("#" + name({group::Frame1}), place(layout::kFrame1));
   style += rule("#" + name({group::Command1, 0}), place(layout::kCommand1));
   style += rule(".txt", place(layout::kText1));
+  // On paper the result box stands in the window's flow at its place, so that the window grows
+  // with it when it grows to hold the whole report (face.css).
+  const layout::Pixels box = layout::toPixels(layout::kText1);
+  style += "@media print{" +
+           rule("#window>.txt",
+                "position:static;height:auto;margin:" + std::to_string(box.top) + "px 0 " +
+                    std::to_string(layout::toPixels(layout::kClientHeight) - box.top - box.height) +
+                    "px " + std::to_string(box.left) + "px") +
+           "}\n";
   style += rule("#" + name({group::Label1, kRowSlots}), place(layout::kEasterSquare));
   // The desktop stacks controls in the order it makes them, rows last and in ascending order,
   // each row's label box, sign and selector in turn; the markup is in Tab order instead, so the

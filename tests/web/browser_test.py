@@ -370,6 +370,26 @@ def check_one_item_shown(page):
     assert not faults, f"{len(faults)} lists show part of another item: {faults[:5]}"
 
 
+def check_print(page, folder):
+    """Printed on A4 upright, the page is the window on one sheet with the result box grown to
+    hold every line of a five-variable report; the screen is as it was after."""
+    import base64
+    page.open("dnf-" + "1" * 32)
+    box = page.driver.find_element("id", "Text1_0")
+    report = [line.strip() for line in box.get_property("value").splitlines()]
+    pdf = os.path.join(folder, "printed.pdf")
+    with open(pdf, "wb") as out:
+        out.write(base64.b64decode(page.driver.execute_cdp_cmd(
+            "Page.printToPDF", {"paperWidth": 8.27, "paperHeight": 11.69})["data"]))
+    pages = subprocess.run(["pdfinfo", pdf], capture_output=True, text=True).stdout
+    printed = [line.strip() for line in subprocess.run(
+        ["pdftotext", "-layout", pdf, "-"], capture_output=True, text=True).stdout.splitlines()]
+    found = [line for line in printed if line in report]
+    assert "Pages:           1" in pages and found == report, \
+        f"printed: {pages.splitlines()[-1:]}, {len(found)} of the report's {len(report)} lines"
+    assert box.size["height"] == page.controls["Text1_0"][3], "the box stayed grown after printing"
+
+
 def without(page, *names):
     """Pages opened from now on find none of the browser's `names` (none: as they are)."""
     if getattr(page, "removal", None):
@@ -459,6 +479,7 @@ def main():
             check_accessible(page)
             check_new_report_starts_at_top(page)
             check_one_item_shown(page)
+            check_print(page, folder)
             serve(page, runner)
             errors = [entry["message"] for entry in driver.get_log("browser")
                       if entry["level"] == "SEVERE"]
