@@ -1,5 +1,6 @@
 #include "hamburger_icon.h"
 
+#include <QList>
 #include <QPainter>
 #include <QPainterPath>
 #include <QSet>
@@ -97,17 +98,23 @@ QImage drawHamburger(int size) {
 
 QImage drawHamburgerIndexed(int size) {
   const QImage image = drawHamburger(size).convertToFormat(QImage::Format_ARGB32);
-  QSet<QRgb> colours;
+  // The palette lists the colours in the order the rows first show them, so that every run
+  // writes the same bytes; a set's own order would change with the process's hash seed.
+  QList<QRgb> palette;
+  QSet<QRgb> seen;
   for (int y = 0; y < image.height(); ++y) {
     for (int x = 0; x < image.width(); ++x) {
-      colours.insert(image.pixel(x, y));
+      const QRgb colour = image.pixel(x, y);
+      if (!seen.contains(colour)) {
+        seen.insert(colour);
+        palette.append(colour);
+      }
     }
   }
-  if (colours.size() > 256) {
+  if (palette.size() > 256) {
     return image.convertToFormat(QImage::Format_Indexed8);
   }
-  return image.convertToFormat(QImage::Format_Indexed8, QList<QRgb>(colours.begin(), colours.end()),
-                               Qt::ThresholdDither);
+  return image.convertToFormat(QImage::Format_Indexed8, palette, Qt::ThresholdDither);
 }
 
 }  // namespace nf

@@ -102,3 +102,17 @@ nf_install_web_tooling() {
       cp "$tooling/package-lock.json" "$stamp"
   fi
 }
+
+# Prints the time to record wherever a build writes a date, as seconds since 1970: the builder's
+# SOURCE_DATE_EPOCH if set, else the commit's time, else (a source tarball) the date of the
+# changelog's latest entry, else nothing. The same commit then gives the same bytes.
+nf_source_date_epoch() {
+  local root="$1"
+  if [ -n "${SOURCE_DATE_EPOCH:-}" ]; then
+    echo "$SOURCE_DATE_EPOCH"
+  elif git -C "$root" log -1 --format=%ct 2>/dev/null; then
+    :
+  else
+    dpkg-parsechangelog -l "$root/packaging/changelog" -STimestamp 2>/dev/null || true
+  fi
+}

@@ -12,7 +12,7 @@ config=$2
 icon_sizes=(32 48 64 128 256)
 app_id=org.example.NormalForms
 
-for tool in dpkg-deb dpkg-query dpkg-parsechangelog objdump desktop-file-validate file convert \
+for tool in ar dpkg-deb dpkg-query dpkg-parsechangelog objdump desktop-file-validate file convert \
   msgunfmt msgfmt; do
   if ! command -v "$tool" >/dev/null; then
     echo "FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
@@ -61,6 +61,23 @@ fi
 if ! grep -Eq '^-rwxr-xr-x .* \./usr/bin/normal-forms$' "$work/contents"; then
   fail "usr/bin/normal-forms is not an executable file for everyone"
 fi
+
+# --- What makes two builds of one commit the same bytes: every member of the package and of its
+# file archive carries the commit's time, and the modes depend on no umask.
+root=$(cd "$(dirname "$0")/../.." && pwd)
+# shellcheck disable=SC1091
+epoch=$(source "$root/scripts/setup.sh" && nf_source_date_epoch "$root")
+stamp=$(TZ=UTC date -d "@$epoch" '+%Y-%m-%d %H:%M:%S')
+odd_times=$(dpkg-deb --fsys-tarfile "$deb" | TZ=UTC tar -tv --full-time | grep -Fvc " $stamp ./" || true)
+[ "$odd_times" -eq 0 ] || fail "$odd_times file(s) in the package do not carry the commit's time, $stamp"
+if dpkg-deb -c "$deb" | grep -Ev '^(drwxr-xr-x|-rw-r--r--|-rwxr-xr-x) root/root ' >"$work/modes"; then
+  fail "files with other modes or owners than 0755, 0644 and root:"
+  cat "$work/modes" >&2
+fi
+ar tv "$deb" | grep -Ev "^rw-r--r-- 0/0 " >"$work/members" &&
+  fail "package members not 0644 root: $(cat "$work/members")"
+TZ=UTC LC_ALL=C ar tv "$deb" | grep -Fvq "$(TZ=UTC LC_ALL=C date -d "@$epoch" '+%b %e %H:%M %Y')" &&
+  fail "package members do not carry the commit's time"
 
 # --- Control fields.
 field() { dpkg-deb -f "$deb" "$1"; }
