@@ -12,19 +12,8 @@ while [ "$#" -gt 0 ] && [ "$1" != -- ]; do
   shift
 done
 shift
-for tool in xgettext msgcmp msgfmt; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "FAIL: $tool is missing (scripts/setup.sh installs gettext)" >&2
-    exit 1
-  fi
-done
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
+nf_require_tools gettext xgettext msgcmp msgfmt
 
 cd "$source_dir" || exit 1
 xgettext "${options[@]}" -o "$work/normal-forms.pot" "$@" || fail "xgettext failed"

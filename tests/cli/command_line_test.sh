@@ -11,13 +11,7 @@ program=$1
 version=$2
 unset DISPLAY WAYLAND_DISPLAY WAYLAND_SOCKET QT_QPA_PLATFORM LANGUAGE LANG LOCPATH
 unset LC_CTYPE LC_MESSAGES LC_NUMERIC LC_COLLATE
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
 
 # The Bulgarian locale: the system's, or one generated into the scratch folder.
 bg_locpath=

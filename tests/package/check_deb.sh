@@ -12,21 +12,9 @@ config=$2
 icon_sizes=(32 48 64 128 256)
 app_id=org.example.NormalForms
 
-for tool in ar dpkg-deb dpkg-query dpkg-parsechangelog objdump desktop-file-validate file convert \
-  msgunfmt msgfmt; do
-  if ! command -v "$tool" >/dev/null; then
-    echo "FAIL: $tool is missing (scripts/setup.sh installs it)" >&2
-    exit 1
-  fi
-done
-
-work=$(mktemp -d)
-trap 'rm -rf "$work"' EXIT
-failures=0
-fail() {
-  echo "FAIL: $*" >&2
-  failures=$((failures + 1))
-}
+source "$(dirname "${BASH_SOURCE[0]}")/../support/checks.sh"
+nf_require_tools "the package group" ar dpkg-deb dpkg-query dpkg-parsechangelog objdump \
+  desktop-file-validate file convert msgunfmt msgfmt
 
 if ! "$cpack" --config "$config" -G DEB -B "$work/out" >"$work/cpack.log" 2>&1; then
   cat "$work/cpack.log" >&2
