@@ -11,6 +11,7 @@
   var needed = [window.Promise, window.Map, window.Set, window.TextEncoder, window.TextDecoder,
     window.requestAnimationFrame, Array.from, Object.assign, Math.imul, Math.fround, Math.clz32,
     window.Element && Element.prototype.closest,
+    window.HTMLScriptElement && 'noModule' in HTMLScriptElement.prototype,
     window.CSS && CSS.supports && CSS.supports('--scale', '1')];
   for (var i = 0; i < needed.length; i++) {
     if (!needed[i]) {

@@ -1,15 +1,20 @@
 // Seals the built page with a Content-Security-Policy: no request to anywhere, and no script or
 // style but the page's own, each named by its SHA-256 hash, so that nothing put into the page
 // later can run. The program is plain JavaScript: nothing is compiled or evaluated at run time.
+// Its script, the last, which the link wrote, becomes a module script: the browser reads it
+// once the document is parsed, without holding up the window's first frame.
 //   node seal.js PAGE.html
 'use strict';
 const crypto = require('crypto');
 const fs = require('fs');
 
 const file = process.argv[2];
-const page = fs.readFileSync(file, 'utf8');
+const linked = fs.readFileSync(file, 'utf8');
+const program = linked.lastIndexOf('<script>');
+const page = linked.slice(0, program) + '<script type="module">' +
+  linked.slice(program + '<script>'.length);
 const hashes = (tag) =>
-  Array.from(page.matchAll(new RegExp(`<${tag}>([\\s\\S]*?)</${tag}>`, 'g')), (found) => {
+  Array.from(page.matchAll(new RegExp(`<${tag}[^>]*>([\\s\\S]*?)</${tag}>`, 'g')), (found) => {
     const hash = crypto.createHash('sha256').update(found[1], 'utf8').digest('base64');
     return `'sha256-${hash}'`;
   }).join(' ');

@@ -18,7 +18,7 @@ node -e '
   const fs = require("fs");
   const page = fs.readFileSync(process.argv[1], "utf8");
   let n = 0;
-  for (const found of page.matchAll(/<script>([\s\S]*?)<\/script>/g)) {
+  for (const found of page.matchAll(/<script[^>]*>([\s\S]*?)<\/script>/g)) {
     fs.writeFileSync(`${process.argv[2]}/page-script-${n++}.js`, found[1]);
   }
   if (n === 0) throw new Error("the page has no script");' "$page" "$work"
