@@ -82,6 +82,13 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
       .attr("type", "image/png")
       .attr("href", trimmed(favicon))
       .close();
+  // No frame before the window's markup is whole: on a slow network the browser would show
+  // the parts that came first. (Browsers that do not know this link ignore it.)
+  html.open("link")
+      .attr("rel", "expect")
+      .attr("href", "#window")
+      .attr("blocking", "render")
+      .close();
   html.open("style")
       .raw("\n" + nf::web::layoutStyle() + faceStyle + std::string(kPageStyle))
       .close();
