@@ -289,10 +289,13 @@
     show();
   }
 
-  function attach() {
+  function attachLists() {
     windowElement.querySelectorAll('[role=listbox]').forEach((element) => {
       lists.set(element, new ListBox(element));
     });
+  }
+
+  function attach() {
     windowElement.querySelectorAll('textarea').forEach(attachBoxBar);
 
     // Options, the button and the labels are clicked; lists choose on a press (above).
@@ -345,5 +348,11 @@
     windowElement.setAttribute('data-ready', '');
   }
 
-  Module['onRuntimeInitialized'] = attach;
+  // The face takes the window over in short steps, each a task of its own, so that no long task
+  // holds the page while the program starts: the module is made in one, the lists are attached
+  // in the next and the rest in the last.
+  Module['onRuntimeInitialized'] = () => setTimeout(() => {
+    attachLists();
+    setTimeout(attach);
+  });
 })();

@@ -1,8 +1,9 @@
-// Writes the page's shell at build time: the head (title, favicon, style, the script that says
-// when the browser is too old, the script that fits the window to the screen), the message for
-// a browser that is too old, and the window in its start state, drawn from a fresh window model,
-// so that the page shows the whole window in its first frame. The final link puts the
-// program's script where "{{{ SCRIPT }}}" stands, and seal.js the page's security policy where
+// Writes the page's shell at build time: the head (title, description, favicon, style, the
+// script that says when the browser is too old, the script that fits the window to the
+// screen), and in the page's main landmark its heading, the message for a browser that is too
+// old, and the window in its start state, drawn from a fresh window model, so that the page
+// shows the whole window in its first frame. The final link puts the program's script where
+// "{{{ SCRIPT }}}" stands, and seal.js the page's security policy where
 // "@CONTENT_SECURITY_POLICY@" stands.
 //   page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html
 #include <cstdio>
@@ -17,6 +18,20 @@
 #include "window_markup.h"
 
 namespace {
+
+// What search engines and link previews show of the page.
+constexpr std::string_view kDescription =
+    "Булеви функции на 3, 4 или 5 променливи: таблица на истинност и нормалните форми ДНФ и "
+    "КНФ. Работи и без мрежа.";
+
+// The page around the window: one main landmark that holds everything shown, and a level-one
+// heading, the window's title, that only screen readers meet (the window shows its title in
+// the browser's tab, as the desktop shows it in the title bar). The main element takes the
+// body's place in centring the window, so that the first frame looks as without it.
+constexpr std::string_view kPageStyle =
+    "main{display:flex;flex:1}\n"
+    ".sr{position:absolute;width:1px;height:1px;margin:-1px;padding:0;border:0;overflow:hidden;"
+    "clip:rect(0 0 0 0);clip-path:inset(50%);white-space:nowrap}\n";
 
 // What a browser below the page's floor shows in place of the window.
 constexpr std::string_view kTooOld =
@@ -60,18 +75,31 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
       .attr("content", "@CONTENT_SECURITY_POLICY@")
       .close();
   html.open("meta").attr("name", "viewport").attr("content", "width=device-width").close();
+  html.open("meta").attr("name", "description").attr("content", kDescription).close();
   html.open("title").text(nf::layout::kTitle).close();
   html.open("link")
       .attr("rel", "icon")
       .attr("type", "image/png")
       .attr("href", trimmed(favicon))
       .close();
-  html.open("style").raw("\n" + nf::web::layoutStyle() + faceStyle).close();
+  // No frame before the window's markup is whole: on a slow network the browser would show
+  // the parts that came first. (Browsers that do not know this link ignore it.)
+  html.open("link")
+      .attr("rel", "expect")
+      .attr("href", "#window")
+      .attr("blocking", "render")
+      .close();
+  html.open("style")
+      .raw("\n" + nf::web::layoutStyle() + faceStyle + std::string(kPageStyle))
+      .close();
   html.open("script").raw("\n" + guardScript).close();
   html.open("script").raw("\n" + sized(fitScript)).close();
   html.close().raw("\n").open("body").raw("\n");
+  html.open("main").raw("\n");
+  html.open("h1").attr("class", "sr").text(nf::layout::kTitle).close().raw("\n");
   html.open("p").attr("id", "too-old").attr("role", "alert").text(kTooOld).close().raw("\n");
   html.raw(nf::web::windowMarkup(nf::WindowModel().state()));
+  html.raw("\n").close();
   html.raw("\n{{{ SCRIPT }}}\n").close().raw("\n").close().raw("\n");
   return html.str();
 }
