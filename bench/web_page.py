@@ -59,7 +59,7 @@ def floors(folder, page_file):
     with open(page_file, encoding="utf-8") as source:
         page = source.read()
     title = html.unescape(re.search(r"<title>(.*?)</title>", page).group(1))
-    pages = {"no scripts": re.sub(r"<script>.*?</script>", "", page, flags=re.S),
+    pages = {"no scripts": re.sub(r"<script[^>]*>.*?</script>", "", page, flags=re.S),
              "plain": '<!DOCTYPE html><html lang="bg"><head><meta charset="utf-8">'
                       f"<title>{html.escape(title)}</title></head><body style=\"margin:0\">"
                       '<div style="width:485px;height:477px;background:rgb(192,192,255);'

@@ -1,8 +1,7 @@
 // Writes the page's shell at build time: the head (title, description, favicon, style, the
-// script that says when the browser is too old, the script that fits the window to the
-// screen), and in the page's main landmark its heading, the message for a browser that is too
-// old, and the window in its start state, drawn from a fresh window model, so that the page
-// shows the whole window in its first frame. The final link puts the program's script where
+// script that fits the window to the screen), and in the page's main landmark its heading,
+// the window in its start state, drawn from a fresh window model, so that the page shows the
+// whole window in its first frame, and the message and script for a browser that is too old. The final link puts the program's script where
 // "{{{ SCRIPT }}}" stands, and seal.js the page's security policy where
 // "@CONTENT_SECURITY_POLICY@" stands.
 //   page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html
@@ -83,22 +82,26 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
       .attr("href", trimmed(favicon))
       .close();
   // No frame before the window's markup is whole: on a slow network the browser would show
-  // the parts that came first. (Browsers that do not know this link ignore it.)
+  // the parts that came first. Chromium lets frames through once the element named here has
+  // begun, so the link names the message written after the window. (Browsers that do not know
+  // this link ignore it.)
   html.open("link")
       .attr("rel", "expect")
-      .attr("href", "#window")
+      .attr("href", "#too-old")
       .attr("blocking", "render")
       .close();
   html.open("style")
       .raw("\n" + nf::web::layoutStyle() + faceStyle + std::string(kPageStyle))
       .close();
-  html.open("script").raw("\n" + guardScript).close();
   html.open("script").raw("\n" + sized(fitScript)).close();
   html.close().raw("\n").open("body").raw("\n");
   html.open("main").raw("\n");
   html.open("h1").attr("class", "sr").text(nf::layout::kTitle).close().raw("\n");
+  html.raw(nf::web::windowMarkup(nf::WindowModel().state())).raw("\n");
   html.open("p").attr("id", "too-old").attr("role", "alert").text(kTooOld).close().raw("\n");
-  html.raw(nf::web::windowMarkup(nf::WindowModel().state()));
+  // The parser lets the browser draw once it has run a script: the window's first frame
+  // comes here, before the program's long script is read and compiled.
+  html.open("script").raw("\n" + guardScript).close();
   html.raw("\n").close();
   html.raw("\n{{{ SCRIPT }}}\n").close().raw("\n").close().raw("\n");
   return html.str();

@@ -11,8 +11,13 @@ const fs = require('fs');
 const file = process.argv[2];
 const linked = fs.readFileSync(file, 'utf8');
 const program = linked.lastIndexOf('<script>');
+// The program's text is kept ASCII: a single other character makes the browser hold the whole
+// script as two-byte text, twice the memory, read more slowly. The few there are stand in
+// strings, where an escape means the same character.
+const ascii = (text) => text.replace(/[^\x00-\x7f]/g,
+  (found) => `\\u${found.charCodeAt(0).toString(16).padStart(4, '0')}`);
 const page = linked.slice(0, program) + '<script type="module">' +
-  linked.slice(program + '<script>'.length);
+  ascii(linked.slice(program + '<script>'.length));
 const hashes = (tag) =>
   Array.from(page.matchAll(new RegExp(`<${tag}[^>]*>([\\s\\S]*?)</${tag}>`, 'g')), (found) => {
     const hash = crypto.createHash('sha256').update(found[1], 'utf8').digest('base64');

@@ -18,6 +18,7 @@ import subprocess
 import sys
 import tempfile
 import threading
+import time
 
 CHROMIUM, CHROMEDRIVER = "/usr/bin/chromium", "/usr/bin/chromedriver"
 # axe-core, at the version web/tooling's lock file pins (scripts/setup.sh installs it).
@@ -55,6 +56,8 @@ return [String(selected(names.count)),
         ...names.rows.map(([box]) => byId(box).value),
         escaped(byId(names.box).value)].join('\t');"""
 
+# Seconds the web server waits in the middle of the window's markup (check_whole_first_frame).
+HALFWAY_PAUSE = 1.0
 KEYS = {"Down": "ARROW_DOWN", "Up": "ARROW_UP", "Left": "ARROW_LEFT", "Right": "ARROW_RIGHT",
         "Enter": "ENTER", "Space": "SPACE"}
 
@@ -105,7 +108,10 @@ class Page:
             # A new address that differs only in its code would not load the page again.
             self.driver.get("about:blank")
         self.driver.get(self.url + ("#" + code if code else ""))
-        # The window is drawn before the WebAssembly is ready; it says when it takes input.
+        self.ready()
+
+    def ready(self):
+        # The window is drawn before its program is ready; it says when it takes input.
         self.driver.execute_async_script(
             "const done = arguments[0], look = () => document.getElementById('window')"
             ".hasAttribute('data-ready') ? done() : setTimeout(look, 5); look();")
@@ -451,6 +457,20 @@ def check_too_old(page):
     without(page, "WebAssembly")
 
 
+def check_whole_first_frame(page):
+    """On a slow network the window shows whole or not at all: with a pause in the middle of
+    the window's markup, the first frame still holds all of it."""
+    count = "document.querySelectorAll('#window *').length"
+    first = page.driver.execute_cdp_cmd("Page.addScriptToEvaluateOnNewDocument", {
+        "source": f"requestAnimationFrame(() => {{ window.firstFrame = {count}; }});"})
+    page.url += "?halfway"
+    page.open()
+    page.url = page.url.removesuffix("?halfway")
+    page.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument", first)
+    drawn, whole = page.driver.execute_script(f"return [window.firstFrame, {count}];")
+    assert drawn == whole, f"the first frame drew {drawn} of the window's {whole} elements"
+
+
 def check_device(page, width, height):
     """On a device's screen: the window fits and stands in the middle, and a swipe along a list
     scrolls it, choosing nothing and moving no page."""
@@ -501,6 +521,22 @@ def main():
         class Quiet(http.server.SimpleHTTPRequestHandler):
             def log_message(self, *args):
                 pass
+
+            def do_GET(self):
+                if not self.path.endswith("?halfway"):
+                    return super().do_GET()
+                # As on a slow network: the page up to the middle of the window, a pause, the rest.
+                with open(page_file, "rb") as source:
+                    body = source.read()
+                half = (body.index(b'id="window"') + body.index(b"</textarea>")) // 2
+                self.send_response(200)
+                self.send_header("Content-Type", "text/html; charset=utf-8")
+                self.send_header("Content-Length", str(len(body)))
+                self.end_headers()
+                self.wfile.write(body[:half])
+                self.wfile.flush()
+                time.sleep(HALFWAY_PAUSE)
+                self.wfile.write(body[half:])
         server = http.server.ThreadingHTTPServer(("127.0.0.1", 0),
                                                  functools.partial(Quiet, directory=site))
         threading.Thread(target=server.serve_forever, daemon=True).start()
@@ -531,6 +567,7 @@ def main():
             check_too_old(page)
             # By touch alone on a phone, from the web server; sideways and on a tablet.
             page.url = served
+            check_whole_first_frame(page)
             page.emulate(390, 844, True)
             serve(page, runner, "touch")
             for width, height in ((390, 844), (844, 390), (820, 1180)):
