@@ -4,7 +4,8 @@
 # 127.0.0.1 (with --gzip compressed, as Apache's and nginx's default setups send HTML), audited
 # in Debian's Chromium, headless. Beside it, in alternate runs, the floor: a plain page with the
 # same title and one heading, which shows what the machine itself adds (Lighthouse's times
-# are the trace's, multiplied: a busy machine lengthens every task). Prints each run's scores
+# are the trace's, multiplied: a busy machine lengthens every task), and the page without its
+# scripts, which shows what the window's own first frame costs. Prints each run's scores
 # (performance, accessibility, best practices, SEO), total blocking time and the long tasks,
 # the medians, and every audit of those categories that did not pass in some run.
 #   bench/lighthouse.sh [--gzip] [RUNS] [PAGE.html]     (default: 3 runs of build/web/normal-forms.html)
@@ -60,6 +61,7 @@ printf '%s\n' '<!DOCTYPE html>' '<html lang="bg"><head><meta charset="utf-8">' \
   "<meta name=\"description\" content=\"$title\"><title>$title</title>" \
   '<link rel="icon" href="data:,"></head>' \
   "<body><main><h1>$title</h1></main></body></html>" >"$work/site/floor.html"
+perl -0pe 's:<script[^>]*>.*?</script>::gs' "$page" >"$work/site/no-scripts.html"
 # A free port, chosen by the server itself and written where this script reads it.
 python3 - "$work/site" "$work/port" "$compress" <<'EOF' &
 import functools, gzip, http.server, os, sys
@@ -97,8 +99,8 @@ echo "Lighthouse $(node -p "require('$tools/node_modules/lighthouse/package.json
   "$site/$(basename "$page") ($( ((compress)) && echo gzip || echo uncompressed));" \
   "load average $(cut -d' ' -f1-3 /proc/loadavg)"
 for run in $(seq "$runs"); do
-  for which in page floor; do
-    [[ $which == page ]] && url="$site/$(basename "$page")" || url="$site/floor.html"
+  for which in page no-scripts floor; do
+    [[ $which == page ]] && url="$site/$(basename "$page")" || url="$site/$which.html"
     # The user data folder is fresh each run: no cache, nothing left from the run before.
     "$tools/node_modules/.bin/lighthouse" "$url" --quiet --output=json \
       --output-path="$work/$which-$run.json" \
@@ -108,5 +110,7 @@ for run in $(seq "$runs"); do
 done
 echo "The page:"
 node "$root/bench/lighthouse_summary.js" "$work"/page-*.json
+echo "The page without its scripts:"
+node "$root/bench/lighthouse_summary.js" "$work"/no-scripts-*.json
 echo "The floor, a plain page:"
 node "$root/bench/lighthouse_summary.js" "$work"/floor-*.json

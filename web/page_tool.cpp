@@ -99,8 +99,6 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
   html.open("h1").attr("class", "sr").text(nf::layout::kTitle).close().raw("\n");
   html.raw(nf::web::windowMarkup(nf::WindowModel().state())).raw("\n");
   html.open("p").attr("id", "too-old").attr("role", "alert").text(kTooOld).close().raw("\n");
-  // The parser lets the browser draw once it has run a script: the window's first frame
-  // comes here, before the program's long script is read and compiled.
   html.open("script").raw("\n" + guardScript).close();
   html.raw("\n").close();
   html.raw("\n{{{ SCRIPT }}}\n").close().raw("\n").close().raw("\n");
