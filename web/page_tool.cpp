@@ -1,9 +1,9 @@
 // Writes the page's shell at build time: the head (title, description, favicon, style, the
 // script that fits the window to the screen), and in the page's main landmark its heading,
 // the window in its start state, drawn from a fresh window model, so that the page shows the
-// whole window in its first frame, and the message and script for a browser that is too old. The final link puts the program's script where
-// "{{{ SCRIPT }}}" stands, and seal.js the page's security policy where
-// "@CONTENT_SECURITY_POLICY@" stands.
+// whole window in its first frame, and the message and script for a browser that is too old.
+// The final link puts the program's script where "{{{ SCRIPT }}}" stands, and seal.js the
+// page's security policy where "@CONTENT_SECURITY_POLICY@" stands.
 //   page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html
 #include <cstdio>
 #include <fstream>
