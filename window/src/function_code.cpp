@@ -47,10 +47,11 @@ std::optional<int> formNamed(std::string_view name) {
   return std::nullopt;
 }
 
-// The character that starts `text` as the error message shows it: itself when it is printable,
-// whole when it is a multi-byte UTF-8 one, and by its code otherwise, so that the message stays
-// one line of valid text whatever the user typed.
-std::string firstCharacter(std::string_view text) {
+// The character that starts `text`, when the error message can show it as itself: a printable
+// one, or a whole multi-byte UTF-8 one; nothing for a control byte or broken UTF-8, which the
+// message names by its code instead, so that it stays one line of valid text whatever the user
+// typed.
+std::optional<std::string> shownCharacter(std::string_view text) {
   const auto lead = static_cast<unsigned char>(text.front());
   std::size_t length = lead < 0x80U                     ? 1
                        : lead >= 0xC2U && lead <= 0xDFU ? 2
@@ -65,8 +66,14 @@ std::string firstCharacter(std::string_view text) {
   if ((length == 1 && lead >= 0x20U && lead != 0x7FU) || length > 1) {
     return std::string(text.substr(0, length));
   }
+  return std::nullopt;
+}
+
+// The first byte of `text` in two hexadecimal digits.
+std::string byteCode(std::string_view text) {
   constexpr std::string_view kHex = "0123456789ABCDEF";
-  return std::string("byte 0x") + kHex[lead >> 4U] + kHex[lead & 0xFU];
+  const auto lead = static_cast<unsigned char>(text.front());
+  return {kHex[lead >> 4U], kHex[lead & 0xFU]};
 }
 
 CodeReading failure(Message problem) {
@@ -167,14 +174,21 @@ CodeReading readCode(std::string_view code) {
     } else if (isJoiner(c) && joinerAllowed) {
       joinerAllowed = false;
     } else if (!isBlank(c)) {
-      // TRANSLATORS: the character found, then its position among the values, from 1.
-      return failure({NF_MESSAGE("a value is 0 or 1, found %s at position %s"),
-                      {firstCharacter(rest.substr(i)), std::to_string(count + 1)}});
+      const std::string position = std::to_string(count + 1);
+      if (const auto shown = shownCharacter(rest.substr(i))) {
+        return failure(
+            // TRANSLATORS: the character found, then its position among the values, from 1.
+            {NF_MESSAGE("a value is 0 or 1, found %s at position %s"), {*shown, position}});
+      }
+      // TRANSLATORS: the byte's code in two hexadecimal digits, then its position among the
+      // values, from 1.
+      return failure({NF_MESSAGE("a value is 0 or 1, found byte 0x%s at position %s"),
+                      {byteCode(rest.substr(i)), position}});
     }
   }
   if (!joinerAllowed && count > 0) {
-    return failure(
-        {NF_MESSAGE("the code ends in %s"), {firstCharacter(rest.substr(rest.size() - 1))}});
+    // Only a joiner can end the values here, and every joiner is printable.
+    return failure({NF_MESSAGE("the code ends in %s"), {std::string(1, rest.back())}});
   }
   for (int countIndex = 0; countIndex < static_cast<int>(kCountItems.size()); ++countIndex) {
     if (count == static_cast<std::size_t>(rowLabelCount(countIndex))) {
