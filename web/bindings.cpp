@@ -32,6 +32,13 @@ EMSCRIPTEN_KEEPALIVE const char* nf_input(const char* id, int item) {
   return handOver(session().input(id, item));
 }
 
+/// A key pressed on the control with id `id`, named `key` as the browser names it, with Ctrl,
+/// Alt or Meta held when `shortcut` is not 0. Returns "" when the window leaves the key to the
+/// browser, else "1" and the page's attributes to write.
+EMSCRIPTEN_KEEPALIVE const char* nf_key(const char* id, const char* key, int shortcut) {
+  return handOver(session().key(id, key, shortcut != 0));
+}
+
 /// The code of the function the window shows, or an empty text while it shows none.
 EMSCRIPTEN_KEEPALIVE const char* nf_code() {
   return handOver(session().code());

@@ -1,10 +1,11 @@
 // The browser face of the window. The page already shows the window in its start state; once
-// the WebAssembly module is ready this file attaches to it. Every input on a control goes to the
-// window model with the control's id ("the user chose item 1 of List1_5"), and the model answers
-// with the attributes of the page that change (see control_view.h), which the face sets as they
-// come. What an input means, which controls it changes and how they show it is decided in C++
-// alone; this file only has the widgets: lists one item high with their scroll bars, the option
-// pair, buttons, and the result box's scroll bar.
+// the program is ready this file attaches to it. Every input on a control, a click, a choice or
+// a key, goes to the window model with the control's id ("the user chose item 1 of the list
+// with this id"), and the model answers with the attributes of the page to write again (see
+// page_view.h), which the face sets as they come. What an input or a key means, which controls
+// it changes and how they show it is decided in C++ alone; this file only has the widgets:
+// lists one item high with their scroll bars, buttons, touch, the result box's scroll bar, and
+// the address.
 (function () {
   'use strict';
 
@@ -13,13 +14,29 @@
 
   // The user's input on the control `id`: `item` of a list, or a click or press on the rest.
   function input(id, item) {
-    apply(ccall('nf_input', 'string', ['string', 'number'], [id, item]));
+    answered(ccall('nf_input', 'string', ['string', 'number'], [id, item]));
+  }
+
+  // A key on the focused control: the window's when it takes it, else the browser's.
+  function key(event) {
+    const shortcut = event.ctrlKey || event.altKey || event.metaKey ? 1 : 0;
+    const answer = ccall('nf_key', 'string', ['string', 'string', 'number'],
+        [event.target.id, event.key, shortcut]);
+    if (answer) {
+      event.preventDefault();
+      answered(answer.slice(1));
+    }
+  }
+
+  function answered(patch) {
+    apply(patch);
     // The browser takes a good part of a millisecond to change the address: it follows in a
     // task of its own, once the box is rewritten.
     setTimeout(showAddress);
   }
 
-  // Sets the attributes the model sends: element, name and value (none: the attribute goes).
+  // Sets the attributes the model sends: element, name and value (none: the attribute goes);
+  // "focus" moves the focus to the element.
   function apply(patch) {
     const rewritten = [];
     const touched = new Set();
@@ -29,6 +46,8 @@
       if (name === 'value') {
         element.value = value;
         rewritten.push(element);
+      } else if (name === 'focus') {
+        element.focus();
       } else if (value === undefined) {
         element.removeAttribute(name);
       } else {
@@ -100,7 +119,7 @@
 
   // A list one item high: a viewport on the items and a scroll bar. The arrows, the groove,
   // the wheel and a finger moving along the list scroll it by one item without selecting; the
-  // selection is the model's. The scroll position is the style's --top, which the page's style
+  // selection and the keys are the model's. The scroll position is the style's --top, which the page's style
   // turns into where the items and the thumb stand.
   class ListBox {
     constructor(element) {
@@ -112,7 +131,6 @@
       this.swipe = null;
       element.addEventListener('mousedown', (event) => this.press(event));
       element.addEventListener('wheel', (event) => this.turn(event), {passive: false});
-      element.addEventListener('keydown', (event) => this.key(event));
       element.addEventListener('touchstart', (event) => this.touch(event), {passive: true});
       element.addEventListener('touchmove', (event) => this.move(event), {passive: false});
       element.addEventListener('touchend', (event) => this.lift(event));
@@ -203,34 +221,6 @@
       this.swipe = null;
     }
 
-    key(event) {
-      if (event.altKey || event.metaKey) {
-        return;
-      }
-      const current = Math.max(this.selected(), 0);
-      const last = this.items.length - 1;
-      const moves = {
-        ArrowUp: current - 1,
-        ArrowDown: current + 1,
-        PageUp: current - 1,
-        PageDown: current + 1,
-        Home: 0,
-        End: last,
-        ' ': current,
-      };
-      let index = -1;
-      if (event.key in moves) {
-        index = Math.min(Math.max(moves[event.key], 0), last);
-      } else if (!event.ctrlKey) {
-        // Typing an item's text selects that item at once.
-        index = this.items.findIndex((item) => item.textContent === event.key);
-      }
-      if (index >= 0) {
-        event.preventDefault();
-        this.choose(index);
-      }
-    }
-
     choose(index) {
       input(this.element.id, index);
       this.showSelected();
@@ -305,24 +295,7 @@
         input(target.id, 0);
       }
     });
-    // In the option pair, Space selects the focused option and every arrow moves to the other
-    // one and selects it.
-    windowElement.addEventListener('keydown', (event) => {
-      const option = event.target.closest('[role=radio]');
-      if (!option || event.altKey || event.ctrlKey || event.metaKey) {
-        return;
-      }
-      const pair = Array.from(option.parentElement.querySelectorAll('[role=radio]'));
-      if (event.key === ' ') {
-        event.preventDefault();
-        input(option.id, 0);
-      } else if (/^Arrow/.test(event.key)) {
-        event.preventDefault();
-        const other = pair[1 - pair.indexOf(option)];
-        other.focus();
-        input(other.id, 0);
-      }
-    });
+    windowElement.addEventListener('keydown', key);
     // A press on anything that takes no focus (the bare window, a caption, the frame, a sign,
     // the square) leaves the focus where it was, as on the desktop.
     document.addEventListener('mousedown', (event) => {

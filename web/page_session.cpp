@@ -1,41 +1,56 @@
 #include "page_session.h"
 
 #include <optional>
+#include <utility>
 
-#include "control_view.h"
+#include "page_view.h"
+#include "window/control_view.h"
 #include "window/function_code.h"
-#include "window/layout.h"
 
 namespace nf::web {
 namespace {
 
-namespace group = layout::group;
-
-// What an input on `control` means to the window.
-WindowChanges inputOn(WindowModel& window, const layout::Control& control, int item) {
-  WindowChanges changes;
-  if (control.group == group::List2) {
-    changes = window.chooseCount(item);
-    // A list shows the model's selection again even when the model refused the choice.
-    changes.countIndex = true;
-  } else if (control.group == group::List1) {
-    changes = window.chooseValue(control.index, item);
-    changes.values.set(static_cast<std::size_t>(control.index));
-  } else if (control.group == group::Option1) {
-    changes = window.chooseForm(control.index);
-  } else if (control.group == group::Command1) {
-    changes = window.pressClear(control.index);
-  } else if (control.group == group::Label1) {
-    changes = window.clickLabel(control.index);
+// The window's key for a key as the browser names it; a character stands for itself.
+Key windowKey(std::string_view name) {
+  constexpr std::pair<std::string_view, Key> kNames[] = {
+      {"ArrowLeft", Key::Left}, {"ArrowRight", Key::Right},  {"ArrowUp", Key::Up},
+      {"ArrowDown", Key::Down}, {"Home", Key::Home},         {"End", Key::End},
+      {"PageUp", Key::PageUp},  {"PageDown", Key::PageDown}, {" ", Key::Space},
+      {"Enter", Key::Enter},
+  };
+  for (const auto& [known, key] : kNames) {
+    if (name == known) {
+      return key;
+    }
   }
-  return changes;
+  return Key::Other;
 }
 
 }  // namespace
 
 std::string PageSession::input(std::string_view id, int item) {
   const std::optional<layout::Control> control = layout::Control::named(id);
-  return control ? patchText(window_.state(), inputOn(window_, *control, item)) : std::string();
+  return control ? patchText(window_.state(), window_.input(*control, item).redraw) : std::string();
+}
+
+std::string PageSession::key(std::string_view id, std::string_view key, bool shortcut) {
+  const std::optional<layout::Control> control = layout::Control::named(id);
+  if (!control) {
+    return {};
+  }
+  const Answer answer = window_.key(*control, {windowKey(key), key, shortcut});
+  if (!answer.taken) {
+    return {};
+  }
+  std::string patch = "1" + patchText(window_.state(), answer.redraw);
+  if (answer.focus) {
+    patch.append(patch.size() > 1 ? "\x1e" : "")
+        .append(answer.focus->name())
+        .append(
+            "\x1f"
+            "focus");
+  }
+  return patch;
 }
 
 std::string PageSession::code() const {
@@ -49,9 +64,9 @@ std::string PageSession::open(std::string_view code) {
   }
   WindowModel opened;
   applyCode(opened, *reading.function);
-  const WindowChanges changes = changesBetween(window_.state(), opened.state());
+  const std::vector<layout::Control> changed = changedControls(window_.state(), opened.state());
   window_ = opened;
-  return patchText(window_.state(), changes);
+  return patchText(window_.state(), changed);
 }
 
 }  // namespace nf::web

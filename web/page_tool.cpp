@@ -15,6 +15,7 @@
 #include "window/layout.h"
 #include "window/window_model.h"
 #include "window_markup.h"
+#include "window_style.h"
 
 namespace {
 

@@ -6,12 +6,9 @@
 
 namespace nf::web {
 
-/// Style rules that come from the window's layout: its size, fonts and colours.
-std::string layoutStyle();
-
-/// The window showing `state`, as one element `#window` that holds every control at its place
-/// from the layout, in the desktop's tab order, with the desktop's object names as ids and its
-/// accessible names and descriptions.
+/// The window showing `state`, as one element `#window` that holds every control from the
+/// window's description: in Tab order where it takes the focus, with the controls' names as
+/// ids and their accessible names and descriptions.
 std::string windowMarkup(const WindowState& state);
 
 }  // namespace nf::web

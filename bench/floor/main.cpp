@@ -7,7 +7,7 @@
 #include <QWidget>
 #include <string_view>
 
-#include "window/layout.h"
+#include "window/controls.h"
 
 namespace {
 
@@ -31,9 +31,9 @@ int main(int argc, char* argv[]) {
   font.setPointSizeF(layout::kWindowFontPoints);
   window.setFont(font);
 
-  const layout::Caption& caption = layout::kLabel2[0];
-  QLabel label(qtText(caption.text), &window);
-  const layout::Pixels place = layout::toPixels(caption.place);
+  const layout::Control first{layout::group::Label2, 0};
+  QLabel label(qtText(layout::elementOf(first).text), &window);
+  const layout::Pixels place = layout::placeInWindow(first);
   label.setGeometry(place.left, place.top, place.width, place.height);
 
   window.show();

@@ -1,6 +1,5 @@
 #include "selector_list.h"
 
-#include <QKeyEvent>
 #include <QScrollBar>
 
 namespace nf {
@@ -23,20 +22,6 @@ void SelectorList::selectRow(int row) {
   if (shown != nullptr && verticalScrollBar()->value() != row) {
     scrollToItem(shown, QAbstractItemView::PositionAtTop);
   }
-}
-
-void SelectorList::keyPressEvent(QKeyEvent* event) {
-  // The items are one character each, so a typed character means that item alone; the
-  // list's own search would join quick keystrokes into one text ("10") and find nothing.
-  if (event->modifiers() == Qt::NoModifier || event->modifiers() == Qt::KeypadModifier) {
-    const QList<QListWidgetItem*> typed = findItems(event->text(), Qt::MatchExactly);
-    if (!event->text().isEmpty() && !typed.isEmpty()) {
-      selectRow(row(typed.front()));
-      event->accept();
-      return;
-    }
-  }
-  QListWidget::keyPressEvent(event);
 }
 
 QItemSelectionModel::SelectionFlags SelectorList::selectionCommand(const QModelIndex& index,

@@ -7,7 +7,6 @@ namespace nf {
 /// A single-selection list that the user can move to another item but never empty:
 /// Ctrl+click and Ctrl+Space on the selected item, and clicks or drags beside the items, keep
 /// the selection. Only the program clears it.
-/// Typing an item's text ("0", "1", "4") selects that item at once.
 class SelectorList : public QListWidget {
   Q_OBJECT
 
@@ -21,7 +20,6 @@ class SelectorList : public QListWidget {
   void selectRow(int row);
 
  protected:
-  void keyPressEvent(QKeyEvent* event) override;
   QItemSelectionModel::SelectionFlags selectionCommand(const QModelIndex& index,
                                                        const QEvent* event) const override;
 };

@@ -4,7 +4,7 @@
 #include <QWidget>
 
 #include "seen_window.h"
-#include "window/layout.h"
+#include "window/controls.h"
 
 /// Control `control` of the Qt window, found by its name; null while the window has not made
 /// it (rows 8 to 31 are made when a count first shows them).

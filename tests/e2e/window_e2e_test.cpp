@@ -12,7 +12,7 @@
 #include "click_point.h"
 #include "seen_window.h"
 #include "user_model.h"
-#include "window/layout.h"
+#include "window/controls.h"
 #include "xsupport/clipboard.h"
 #include "xsupport/x_input.h"
 #include "xsupport/x_server.h"
@@ -40,9 +40,9 @@ class WindowE2eTest : public ::testing::Test {
 
   // Clicks well inside a control, left of any scroll bar (in a one-item list, on that item),
   // then presses `keys`.
-  void clickThenKeys(layout::Twips place, const std::vector<std::string>& keys = {}) {
+  void clickThenKeys(const layout::Control& control, const std::vector<std::string>& keys = {}) {
     xsupport::XCommands commands;
-    const ClickPoint at = clickPoint(place);
+    const ClickPoint at = clickPoint(control);
     commands.moveTo(window_.x + at.x, window_.y + at.y);
     commands.click();
     if (!keys.empty()) {
@@ -55,7 +55,7 @@ class WindowE2eTest : public ::testing::Test {
   // `typed`, the item's own text.
   void setValue(int row, int value, bool typed = false) {
     const std::string key = typed ? std::to_string(value) : value == 1 ? "Down" : "Up";
-    clickThenKeys(layout::rowPlaces(row).selector, {key});
+    clickThenKeys({layout::group::List1, row}, {key});
     expected_.setValue(row, value);
   }
 
@@ -64,7 +64,7 @@ class WindowE2eTest : public ::testing::Test {
   // without trimming.
   std::string expectResultBox() {
     const std::string expected = withLineFeeds(expected_.boxText());
-    clickThenKeys(layout::kText1, {"ctrl+a", "ctrl+c"});
+    clickThenKeys({layout::group::Text1, 0}, {"ctrl+a", "ctrl+c"});
     std::string copied = xsupport::readClipboardUntil(expected, 5s);
     EXPECT_EQ(std::string::npos, copied.find('\r'))
         << "the box should show each CR LF as one line break";
@@ -82,7 +82,7 @@ class WindowE2eTest : public ::testing::Test {
 TEST_F(WindowE2eTest, FourVariableReportFollowsClicksAndKeysInBothForms) {
   // The count list shows one item: clicking it chooses the "3" it shows, Down then moves to
   // "4". Choosing a count while nothing is chosen also chooses ДНФ.
-  clickThenKeys(layout::kList2, {"Down"});
+  clickThenKeys({layout::group::List2}, {"Down"});
   expected_.chooseCount(0);
   expected_.chooseCount(1);
 
@@ -95,10 +95,8 @@ TEST_F(WindowE2eTest, FourVariableReportFollowsClicksAndKeysInBothForms) {
   EXPECT_TRUE(dnf.ends_with("\n(!A ^ !B ^ !C ^ D)\n v (A ^ !B ^ !C ^ D)\n v (A ^ B ^ C ^ !D)\n"))
       << dnf;
 
-  // Same table in КНФ: the option sits inside its frame.
-  const layout::Twips knf = layout::kOption1[1].place;
-  clickThenKeys(
-      {layout::kFrame1.left + knf.left, layout::kFrame1.top + knf.top, knf.width, knf.height});
+  // Same table in КНФ.
+  clickThenKeys({layout::group::Option1, 1});
   expected_.chooseForm(1);
   expectResultBox();
 

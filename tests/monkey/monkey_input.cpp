@@ -6,7 +6,7 @@
 #include <functional>
 #include <utility>
 
-#include "window/layout.h"
+#include "window/controls.h"
 #include "window_reader.h"
 
 namespace {
@@ -80,11 +80,11 @@ InputGenerator::InputGenerator(std::mt19937_64& random, const QWidget& window)
     : random_(random), window_(window), area_(window.mapToGlobal(QPoint(0, 0)), window.size()) {
   // Every row slot is a target, shown, hidden or not made yet: a click where a hidden row
   // would be must land on the window's background and change nothing.
-  for (const nf::layout::ControlPlace& place : nf::layout::controlPlaces()) {
-    const nf::layout::Pixels at = place.pixels;
-    targets_.push_back({place.control, QString::fromStdString(place.control.name()),
+  for (const nf::layout::Control& control : nf::layout::stackingOrder()) {
+    const nf::layout::Pixels at = nf::layout::placeInWindow(control);
+    targets_.push_back({control, QString::fromStdString(control.name()),
                         QRect(at.left, at.top, at.width, at.height).translated(area_.topLeft()),
-                        weight(place.control)});
+                        weight(control)});
     totalWeight_ += targets_.back().weight;
   }
 }

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "window/layout.h"
+#include "window/controls.h"
 #include "xsupport/x_input.h"
 
 class QWidget;

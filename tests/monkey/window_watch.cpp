@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
+#include "desktop/main_window.h"
 #include "window_reader.h"
 
 namespace {
@@ -25,39 +26,37 @@ QString summary(QStringList problems) {
 
 }  // namespace
 
-WindowWatch::WindowWatch(QWidget& window, Tally& tally)
+WindowWatch::WindowWatch(nf::MainWindow& window, Tally& tally)
     : window_(window),
       placed_(window.geometry()),
       countList_(existingControl<QListWidget>(window, {group::List2})),
       box_(existingControl<QPlainTextEdit>(window, {group::Text1, 0})),
       before_(readWindow(window)),
       tally_(tally) {
-  // The model hears of each choice as it happens, not once per input: one input can pass the
-  // count list through two counts, and a hidden row keeps the label of the last count that
-  // showed it. The window sets controls itself with their signals blocked, so what arrives here
-  // is the user's doing; it is read off the control after the window has handled it.
+  // The model hears of each choice as the window takes it, not once per input: one input can
+  // pass the count list through two counts, and a hidden row keeps the label of the last count
+  // that showed it.
+  connect(&window, &nf::MainWindow::inputTaken, this, &WindowWatch::taken);
   connect(countList_, &QListWidget::itemSelectionChanged, this, [this] {
-    noteSelectionChange(*countList_, model_.countIndex());
-    if (const int count = selectedItem(countList_); count != -1) {
-      model_.chooseCount(count);
-    }
+    noteSelectionChange(*countList_);
     watchNewSelectors();
   });
-  for (int form = 0; form < 2; ++form) {
-    connect(existingControl<QRadioButton>(window, {group::Option1, form}), &QRadioButton::toggled,
-            this, [this, form](bool on) {
-              if (on) {
-                model_.chooseForm(form);
-              }
-            });
-  }
-  // Connected after the window's own handler, so this runs once Clear has done its work.
-  connect(existingControl<QPushButton>(window, {group::Command1, 0}), &QPushButton::clicked, this,
-          [this] {
-            model_.clear();
-            clearClicked_ = true;
-          });
   watchNewSelectors();
+}
+
+void WindowWatch::taken(const nf::Input& input) {
+  lastTaken_ = QString::fromStdString(input.control.name());
+  const std::string_view taken = input.control.group;
+  if (taken == group::List2) {
+    model_.chooseCount(input.item);
+  } else if (taken == group::Option1) {
+    model_.chooseForm(input.control.index);
+  } else if (taken == group::List1) {
+    model_.setValue(input.control.index, input.item);
+  } else if (taken == group::Command1) {
+    model_.clear();
+    clearClicked_ = true;
+  }
 }
 
 void WindowWatch::watchNewSelectors() {
@@ -66,22 +65,19 @@ void WindowWatch::watchNewSelectors() {
     if (list == nullptr) {
       return;
     }
-    connect(list, &QListWidget::itemSelectionChanged, this, [this, list, row = watchedRows_] {
-      noteSelectionChange(*list, model_.value(row));
-      if (const int value = selectedItem(list); value != -1) {
-        model_.setValue(row, value);
-      }
-    });
+    connect(list, &QListWidget::itemSelectionChanged, this,
+            [this, list] { noteSelectionChange(*list); });
     ++watchedRows_;
   }
 }
 
-// A list that reports a change yet shows the item it had lost its selection for a moment: the
-// window put it back, but the user saw it go.
-void WindowWatch::noteSelectionChange(const QListWidget& list, int had) {
-  if (selectedItem(&list) == had) {
+// A list whose selection changed under the user's hand without the window taking a choice from
+// it: the window put it back, but the user saw it go.
+void WindowWatch::noteSelectionChange(const QListWidget& list) {
+  if (lastTaken_ != list.objectName()) {
     lostSelections_ << QStringLiteral("%1 lost its selection for a moment").arg(list.objectName());
   }
+  lastTaken_.clear();
 }
 
 QString WindowWatch::expectedBox() const {

@@ -10,12 +10,16 @@
 
 class QListWidget;
 class QPlainTextEdit;
-class QWidget;
+
+namespace nf {
+class MainWindow;
+struct Input;
+}  // namespace nf
 
 /// Watches the window between random inputs and says what, if anything, is wrong with what the
 /// user sees. What the window should show comes from the user model: every choice the user
-/// makes (a count, a form, a value, Clear) is read off its control and told to the model, and
-/// after each input what the window shows is compared with the model. Besides, the window must
+/// makes (a count, a form, a value, Clear), as the window reports taking it, is told to the
+/// model, and after each input what the window shows is compared with the model. Besides, the window must
 /// still be there and in place, its boxes read-only, every list with one item selected and none
 /// losing it even for a moment, and one input may change at most one value, of a row the user
 /// could see.
@@ -31,7 +35,7 @@ class WindowWatch : public QObject {
   };
 
   /// Watches `window` as it is now; counts what the inputs do in `tally`.
-  WindowWatch(QWidget& window, Tally& tally);
+  WindowWatch(nf::MainWindow& window, Tally& tally);
 
   /// Remembers the state before an input.
   void beforeInput();
@@ -45,9 +49,10 @@ class WindowWatch : public QObject {
  private:
   /// Watches the value selectors made since the last call.
   void watchNewSelectors();
-  /// Called as `list` reports a change of its selection, before the model hears of it; `had` is
-  /// the item the model has.
-  void noteSelectionChange(const QListWidget& list, int had);
+  /// Tells the model of an input the window took.
+  void taken(const nf::Input& input);
+  /// Called as `list` reports a change of its selection, once the window has handled it.
+  void noteSelectionChange(const QListWidget& list);
   void checkControls(QStringList& problems) const;
   void checkChange(const SeenWindow& now, QStringList& problems);
 
@@ -60,6 +65,7 @@ class WindowWatch : public QObject {
   UserModel model_;
   SeenWindow before_;
   bool clearClicked_ = false;   // during the current input
+  QString lastTaken_;           // the control of the input the window took last
   QStringList lostSelections_;  // during the current input
   Tally& tally_;
 };

@@ -11,7 +11,7 @@
 #include <thread>
 
 #include "click_point.h"
-#include "window/layout.h"
+#include "window/controls.h"
 #include "xsupport/child_process.h"
 #include "xsupport/x_input.h"
 #include "xsupport/x_server.h"
@@ -71,14 +71,14 @@ int main(int argc, char* argv[]) {
   }
 
   xsupport::XCommands commands;
-  const auto clickThenDown = [&](layout::Twips twips) {
-    const ClickPoint at = clickPoint(twips, scale);
+  const auto clickThenDown = [&](const layout::Control& control) {
+    const ClickPoint at = clickPoint(control, scale);
     commands.moveTo(place.x + at.x, place.y + at.y);
     commands.click().keys({"Down"});
   };
-  clickThenDown(layout::kList2);  // the count list shows "3": clicked, then Down to "4"
+  clickThenDown({layout::group::List2});  // the count list shows "3": clicked, then Down to "4"
   for (const int row : {1, 6, 9}) {
-    clickThenDown(layout::rowPlaces(row).selector);
+    clickThenDown({layout::group::List1, row});
   }
   if (const std::string problem = xsupport::sendInput(commands); !problem.empty()) {
     return fail(problem);

@@ -14,12 +14,7 @@ namespace layout = nf::layout;
 constexpr int kScrollBarWidth = 14;
 
 layout::Pixels placeOf(layout::Control control) {
-  for (const layout::ControlPlace& place : layout::controlPlaces()) {
-    if (place.control == control) {
-      return place.pixels;
-    }
-  }
-  return {};
+  return layout::placeInWindow(control);
 }
 
 }  // namespace

@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "session_runner.h"
-#include "window/layout.h"
+#include "window/controls.h"
 
 /// The page as the sessions drive it, through a driver in another process that holds the
 /// browser: this face sends it one command per line and reads one answer line back.

@@ -1,7 +1,8 @@
 // The browser test's C++ half. "web-sessions describe" writes what the driver needs to know of
 // the window as JSON: its title, every control's name and place, the Tab order, the names of
-// each row's controls, and what assistive technology must read from each control, all from the
-// layout table. "web-sessions run" then drives the page
+// each row's controls, and what assistive technology must read from each control: the places
+// and the texts as the tests expect them, the order and the names from the window's
+// description. "web-sessions run" then drives the page
 // through the driver (see browser_face.h), replaying the scenarios of the window's end states and
 // seeded random sessions, each checked against the user model after every action; it ends with
 // "done ..." or "fail ..." on its command stream and the whole failure on standard error.
@@ -11,6 +12,7 @@
 #include <string_view>
 
 #include "browser_face.h"
+#include "expected_places.h"
 #include "scenarios.h"
 #include "user_model.h"
 
@@ -37,40 +39,37 @@ std::string name(layout::Control control) {
 // description; a row's names carry its label as `model` has it.
 std::string accessible(const UserModel& model) {
   std::string table;
-  const auto add = [&table](layout::Control control, std::string_view role, std::string_view label,
-                            std::string_view description) {
-    table += (table.empty() ? "" : ",") + name(control) + ":[" + quoted(role) + "," +
+  const auto add = [&table](const std::string& control, std::string_view role,
+                            std::string_view label, std::string_view description) {
+    table += (table.empty() ? "" : ",") + quoted(control) + ":[" + quoted(role) + "," +
              quoted(label) + "," + quoted(description) + "]";
   };
-  const auto both = [&add](layout::Control control, std::string_view role, layout::Accessible a) {
-    add(control, role, a.name, a.description);
-  };
-  both({layout::group::List2}, "listbox", layout::kCountListAccessible);
-  both({layout::group::Frame1}, "radiogroup", layout::kFrameAccessible);
-  for (int form = 0; form < 2; ++form) {
-    both({layout::group::Option1, form}, "radio", layout::kOptionAccessible[std::size_t(form)]);
-  }
-  both({layout::group::Command1, 0}, "button", layout::kClearAccessible);
-  both({layout::group::Text1, 0}, "textbox", layout::kResultAccessible);
-  add({layout::group::Label1, layout::kRows}, "image", layout::kEasterSquareTip,
-      layout::kEasterSquareTip);
+  add("List2", "listbox", "Брой променливи",
+      "Изберете броя на променливите на функцията: 3, 4 или 5");
+  add("Frame1", "radiogroup", "Вид на нормалната форма", "Изберете ДНФ или КНФ");
+  add("Option1_0", "radio", "ДНФ", "Дизюнктивна нормална форма");
+  add("Option1_1", "radio", "КНФ", "Конюнктивна нормална форма");
+  add("Command1_0", "button", "Чисти",
+      "Връща три променливи, ДНФ, всички стойности 0 и празно поле за резултата");
+  add("Text1_0", "textbox", "Резултат", "Нормалната форма на функцията, по един терм на ред");
+  add("Label1_32", "image", "Великденски заяк", "Великденски заяк");
   for (int row = 0; row < model.shownRows(); ++row) {
-    add({layout::group::Text2, row}, "textbox",
-        std::string(layout::kLabelBoxNamePrefix) + model.label(row), layout::kLabelBoxDescription);
-    both({layout::group::Label1, row}, "image", layout::kSignAccessible);
-    add({layout::group::List1, row}, "listbox",
-        std::string(layout::kSelectorNamePrefix) + model.label(row), layout::kSelectorDescription);
+    const std::string index = std::to_string(row);
+    add("Text2_" + index, "textbox", "Ред " + model.label(row),
+        "Стойностите на аргументите A, B, C, D, E в този ред на таблицата");
+    add("Label1_" + index, "image", "равно", "Знак между реда и стойността му");
+    add("List1_" + index, "listbox", "Стойност на ред " + model.label(row),
+        "Стойност на функцията за този ред: 0 или 1; натиснете 0 или 1, или стрелка");
   }
   return "{" + table + "}";
 }
 
 void describe() {
   std::string controls;
-  for (const layout::ControlPlace& place : layout::controlPlaces()) {
-    const layout::Pixels at = place.pixels;
-    controls += (controls.empty() ? "" : ",") + name(place.control) + ":[" +
-                std::to_string(at.left) + "," + std::to_string(at.top) + "," +
-                std::to_string(at.width) + "," + std::to_string(at.height) + "]";
+  for (const ExpectedPlace& at : expectedPlaces()) {
+    controls += (controls.empty() ? "" : ",") + quoted(at.name) + ":[" + std::to_string(at.left) +
+                "," + std::to_string(at.top) + "," + std::to_string(at.width) + "," +
+                std::to_string(at.height) + "]";
   }
   std::string tabs;
   for (const layout::Control& control : layout::tabOrder()) {

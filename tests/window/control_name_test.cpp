@@ -5,7 +5,7 @@
 #include <set>
 #include <string>
 
-#include "window/layout.h"
+#include "window/controls.h"
 
 namespace {
 
@@ -25,12 +25,12 @@ std::set<std::string> inputNames() {
 TEST(ControlNames, EveryControlIsFoundByItsNameExactlyWhenItTakesInput) {
   const std::set<std::string> taking = inputNames();
   std::set<std::string> found;
-  for (const nf::layout::ControlPlace& place : nf::layout::controlPlaces()) {
-    const std::string name = place.control.name();
+  for (const Control& control : nf::layout::stackingOrder()) {
+    const std::string name = control.name();
     const auto named = Control::named(name);
     EXPECT_EQ(taking.contains(name), named.has_value()) << name;
     if (named) {
-      EXPECT_EQ(place.control, *named) << name;
+      EXPECT_EQ(control, *named) << name;
       found.insert(name);
     }
   }

@@ -11,6 +11,8 @@
 
 namespace {
 
+namespace group = nf::layout::group;
+
 TEST(FunctionCode, RoundTripOfEveryCountAndFormWithRandomColumns) {
   std::mt19937 random(firstSeedFromEnvironment());
   for (int trial = 0; trial < 600; ++trial) {
@@ -18,14 +20,14 @@ TEST(FunctionCode, RoundTripOfEveryCountAndFormWithRandomColumns) {
     const int form = trial / 3 % 2;
     nf::WindowModel clicked;
     if (trial / 6 % 2 == 1) {
-      clicked.chooseForm(form);  // the form first brings count 3 with it
+      clicked.input({group::Option1, form});  // the form first brings count 3 with it
     }
-    clicked.chooseCount(countIndex);
-    clicked.chooseForm(form);
+    clicked.input({group::List2}, countIndex);
+    clicked.input({group::Option1, form});
     std::string column;
     for (int row = 0; row < (8 << countIndex); ++row) {
       column += random() % 2 == 0 ? '0' : '1';
-      clicked.chooseValue(row, column.back() - '0');
+      clicked.input({group::List1, row}, column.back() - '0');
     }
     const std::string expected = (form == 0 ? "dnf-" : "knf-") + column;
     ASSERT_EQ(expected, nf::writeCode(clicked.state()).value_or("no code"));
@@ -41,12 +43,12 @@ TEST(FunctionCode, RoundTripOfEveryCountAndFormWithRandomColumns) {
 TEST(FunctionCode, NoCodeWhileTheBoxShowsNoReport) {
   nf::WindowModel window;
   EXPECT_EQ(std::nullopt, nf::writeCode(window.state()));
-  window.chooseValue(3, 1);
+  window.input({group::List1, 3}, 1);
   EXPECT_EQ(std::nullopt, nf::writeCode(window.state())) << "a value, but no count yet";
-  window.chooseCount(1);
-  window.pressClear();
+  window.input({group::List2}, 1);
+  window.input({group::Command1, 0});
   EXPECT_EQ(std::nullopt, nf::writeCode(window.state())) << "cleared";
-  window.chooseValue(2, 1);
+  window.input({group::List1, 2}, 1);
   EXPECT_EQ("dnf-00100000", nf::writeCode(window.state()).value_or("no code"));
 }
 

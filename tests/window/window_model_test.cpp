@@ -1,13 +1,14 @@
 // The window's reactions, checked on the model alone: every row of the table of end states,
 // the edge cases, the order in which nested notifications leave the state, and what each input
 // reports as changed.
+#include "window/window_model.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
 
 #include "model_face.h"
 #include "scenarios.h"
-#include "window/layout.h"
 
 // Test names carry the scenario's name.
 void PrintTo(const Scenario& scenario, std::ostream* out) {
@@ -15,6 +16,9 @@ void PrintTo(const Scenario& scenario, std::ostream* out) {
 }
 
 namespace {
+
+namespace group = nf::layout::group;
+using nf::layout::Control;
 
 const std::string kDnfHeader =
     "Дизюнктивната нормална форма е представена като\r\n"
@@ -57,7 +61,7 @@ TEST(WindowModel, OpensWithTheAssignmentAndEightRows) {
 
 TEST(WindowModel, FiveFirstShowsAllRowsAndTheDnfHeader) {
   nf::WindowModel window;
-  window.chooseCount(2);
+  window.input({group::List2}, 2);
   EXPECT_EQ(0, window.state().option);
   EXPECT_EQ("0 0 0 0 0", window.state().labels[0]);
   EXPECT_EQ("1 0 1 0 0", window.state().labels[20]);
@@ -70,7 +74,7 @@ TEST(WindowModel, FiveFirstShowsAllRowsAndTheDnfHeader) {
 // finds the option chosen and writes the КНФ report.
 TEST(WindowModel, KnfFirstEndsWithCountThreeAndTheKnfReport) {
   nf::WindowModel window;
-  window.chooseForm(1);
+  window.input({group::Option1, 1});
   EXPECT_EQ(0, window.state().countIndex);
   EXPECT_EQ(1, window.state().option);
   EXPECT_EQ(kKnfHeader, window.state().result);
@@ -78,70 +82,84 @@ TEST(WindowModel, KnfFirstEndsWithCountThreeAndTheKnfReport) {
 
 TEST(WindowModel, RowTwentyLeavesAndReturnsWithItsValue) {
   nf::WindowModel window;
-  window.chooseCount(2);
-  window.chooseValue(20, 1);
+  window.input({group::List2}, 2);
+  window.input({group::List1, 20}, 1);
   EXPECT_EQ(kDnfHeader + "(A ^ !B ^ C ^ !D ^ !E)\r\n", window.state().result);
-  window.chooseCount(0);
+  window.input({group::List2}, 0);
   EXPECT_FALSE(window.state().shown[20]);
   EXPECT_EQ(kDnfHeader, window.state().result);
   EXPECT_EQ(1, window.state().values[20]);
-  window.chooseCount(2);
+  window.input({group::List2}, 2);
   EXPECT_EQ(kDnfHeader + "(A ^ !B ^ C ^ !D ^ !E)\r\n", window.state().result);
 }
 
 TEST(WindowModel, ClearEmptiesTheBoxEvenOverTheAssignment) {
   nf::WindowModel window;
-  window.pressClear(0);
+  window.input({group::Command1, 0});
   EXPECT_EQ(0, window.state().countIndex);
   EXPECT_EQ(0, window.state().option);
   EXPECT_EQ("", window.state().result);
-  window.chooseForm(1);
+  window.input({group::Option1, 1});
   EXPECT_EQ(kKnfHeader, window.state().result);
 }
 
-// Inputs a face can never send, or that the window answers with nothing.
+// Inputs the window refuses, and inputs that change nothing: the state stays, and the
+// control the input came on, if the window has it and it takes input, is drawn again, showing
+// the window's selection where its toolkit may show the refused one.
 TEST(WindowModel, InputsThatChangeNothing) {
+  struct Case {
+    Control control;
+    int item;
+    bool taken;
+    bool drawn;
+    const char* why;
+  };
+  const Case cases[] = {
+      {{group::List2}, 3, false, true, "the count list has three items"},
+      {{group::List2}, -1, false, true, "a list the toolkit emptied"},
+      {{group::List1, 20}, 1, false, true, "row 20 is hidden under four variables"},
+      {{group::List1, 3}, 2, false, true, "a selector has two items"},
+      {{group::List2, 0}, 1, false, false, "the count list stands alone"},
+      {{group::Option1, 2}, 0, false, false, "two options"},
+      {{group::List1, 40}, 1, false, false, "no row 40"},
+      {{group::Command1, 1}, 0, false, false, "Clear is the only button"},
+      {{group::Text1, 0}, 0, false, false, "the result box takes no input"},
+      {{group::Label2, 0}, 0, false, false, "a caption takes no input"},
+      {{"List9", 0}, 0, false, false, "no such group"},
+      {{group::List1, 3}, 1, true, true, "already selected"},
+      {{group::Label1, 0}, 0, true, true, "a sign takes clicks and ignores them"},
+      {{group::Label1, 31}, 0, true, true, "a hidden row's sign"},
+      {{group::Label1, 32}, 0, true, true, "the square"},
+  };
   nf::WindowModel window;
-  window.chooseCount(1);
-  window.chooseValue(3, 1);
+  window.input({group::List2}, 1);
+  window.input({group::List1, 3}, 1);
   const nf::WindowState before = window.state();
-  const nf::WindowChanges none;
-  EXPECT_EQ(none, window.chooseCount(3));
-  EXPECT_EQ(none, window.chooseCount(-1));
-  EXPECT_EQ(none, window.chooseForm(2));
-  EXPECT_EQ(none, window.chooseValue(20, 1)) << "row 20 is hidden under four variables";
-  EXPECT_EQ(none, window.chooseValue(40, 1));
-  EXPECT_EQ(none, window.chooseValue(3, 2));
-  EXPECT_EQ(none, window.chooseValue(3, 1)) << "already selected";
-  EXPECT_EQ(none, window.pressClear(1)) << "Clear is the only button";
-  for (const int index : {0, 15, 31, 32}) {
-    EXPECT_EQ(none, window.clickLabel(index));
+  for (const Case& c : cases) {
+    const nf::Answer answer = window.input(c.control, c.item);
+    EXPECT_EQ(c.taken, answer.taken.has_value()) << c.why;
+    EXPECT_EQ(c.drawn ? std::vector<Control>{c.control} : std::vector<Control>{}, answer.redraw)
+        << c.why;
+    EXPECT_EQ(before, window.state()) << c.why;
   }
-  EXPECT_EQ(before, window.state());
 }
 
-// A face redraws only what an input reports; the reports name exactly what changed.
-TEST(WindowModel, ChangesNameExactlyTheChangedControls) {
+// A face draws only what an answer names: the controls that show something else now, counted
+// here by hand, and the control the input came on.
+TEST(WindowModel, AnswersNameTheChangedControls) {
   nf::WindowModel window;
-  nf::WindowChanges changes = window.chooseValue(2, 1);
-  EXPECT_EQ(0b100U, changes.values.to_ulong());
-  EXPECT_FALSE(changes.result) << "no count yet: the assignment stays";
-
-  changes = window.chooseCount(2);
-  EXPECT_TRUE(changes.countIndex && changes.option && changes.result);
-  EXPECT_EQ(0xFFFFFF00U, changes.shown.to_ulong());
-  EXPECT_EQ(0xFFFFFFFFU, changes.labels.to_ulong());
-  EXPECT_TRUE(changes.values.none());
-
-  changes = window.chooseCount(0);
-  EXPECT_EQ(0xFFFFFF00U, changes.shown.to_ulong());
-  EXPECT_EQ(0xFFU, changes.labels.to_ulong());
-  EXPECT_FALSE(changes.option);
-
-  changes = window.pressClear(0);
-  EXPECT_EQ(0b100U, changes.values.to_ulong());
-  EXPECT_TRUE(changes.result);
-  EXPECT_FALSE(changes.countIndex || changes.option || changes.shown.any());
+  // No count yet: the value alone, the assignment stays.
+  EXPECT_EQ(std::vector<Control>{Control(group::List1, 2)},
+            window.input({group::List1, 2}, 1).redraw);
+  // Five variables: the count, both options, the report, every label box (a new label) and
+  // selector (a new name), and rows 8 to 31's signs, shown now.
+  EXPECT_EQ(1U + 2 + 1 + 32 + 32 + 24, window.input({group::List2}, 2).redraw.size());
+  // Three again: the count, the report, the label boxes and selectors (rows 0 to 7 relabelled,
+  // the others hidden), and rows 8 to 31's signs.
+  EXPECT_EQ(1U + 1 + 32 + 32 + 24, window.input({group::List2}, 0).redraw.size());
+  // Clear: the button, row 2's value and the emptied box.
+  EXPECT_EQ((std::vector<Control>{{group::Command1, 0}, {group::Text1, 0}, {group::List1, 2}}),
+            window.input({group::Command1, 0}).redraw);
 }
 
 }  // namespace

@@ -1,5 +1,7 @@
 #include "window/function_code.h"
 
+#include "window/controls.h"
+
 namespace nf {
 namespace {
 
@@ -200,10 +202,11 @@ CodeReading readCode(std::string_view code) {
 }
 
 void applyCode(WindowModel& window, const Function& function) {
-  window.chooseCount(function.countIndex);
-  window.chooseForm(function.form);
+  namespace group = layout::group;
+  window.input({group::List2}, function.countIndex);
+  window.input({group::Option1, function.form});
   for (int row = 0; row < rowLabelCount(function.countIndex); ++row) {
-    window.chooseValue(row, function.values[static_cast<std::size_t>(row)]);
+    window.input({group::List1, row}, function.values[static_cast<std::size_t>(row)]);
   }
 }
 

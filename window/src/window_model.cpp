@@ -1,22 +1,51 @@
 #include "window/window_model.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "core/report.h"
+#include "window/control_view.h"
 
 namespace nf {
 namespace {
 
-bool isRow(int row) {
-  return row >= 0 && row < kRowSlots;
-}
-
-bool isItem(int item) {
-  return item >= 0 && item < static_cast<int>(kValueItems.size());
-}
+namespace group = layout::group;
 
 std::size_t at(int index) {
   return static_cast<std::size_t>(index);
+}
+
+bool isItemOf(const layout::Group& list, int item) {
+  return item >= 0 && item < static_cast<int>(list.items.size());
+}
+
+// The item a key chooses on a list whose keyboard's current item is `current`: the one it
+// steps to, the first or the last, the current one, or the one whose text it types.
+std::optional<int> itemFor(const KeyPress& key, const layout::Group& list, int current) {
+  const int last = static_cast<int>(list.items.size()) - 1;
+  switch (key.key) {
+    case Key::Up:
+    case Key::PageUp:
+      return std::max(current - 1, 0);
+    case Key::Down:
+    case Key::PageDown:
+      return std::min(current + 1, last);
+    case Key::Home:
+      return 0;
+    case Key::End:
+      return last;
+    case Key::Space:
+      return current;
+    default:
+      break;
+  }
+  // The items are one character each, so a typed character means that item alone.
+  for (int item = 0; item <= last; ++item) {
+    if (!key.text.empty() && key.text == list.items[at(item)]) {
+      return item;
+    }
+  }
+  return std::nullopt;
 }
 
 }  // namespace
@@ -34,40 +63,75 @@ WindowModel::WindowModel() {
   Form_Load();
 }
 
-template <typename Input>
-WindowChanges WindowModel::handle(Input input) {
+Answer WindowModel::input(const layout::Control& control, int item) {
+  if (!layout::exists(control) || !layout::groupOf(control).takesInput) {
+    return {};
+  }
   const WindowState before = state_;
-  input();
-  return changesBetween(before, state_);
+  const bool took = notify(control, item);
+  return {changedControls(before, state_, control), std::nullopt,
+          took ? std::optional<Input>(Input{control, item}) : std::nullopt};
 }
 
-WindowChanges WindowModel::chooseCount(int index) {
-  if (index < 0 || index >= static_cast<int>(kCountItems.size())) {
+Answer WindowModel::key(const layout::Control& control, const KeyPress& key) {
+  if (key.shortcut || !layout::exists(control)) {
     return {};
   }
-  return handle([this, index] { selectCount(index); });
-}
-
-WindowChanges WindowModel::chooseForm(int index) {
-  if (index != 0 && index != 1) {
-    return {};
+  const layout::Group& group = layout::groupOf(control);
+  switch (group.kind) {
+    case layout::Kind::List: {
+      const int current = std::max(viewOf(state_, control).selected, 0);
+      const std::optional<int> item = itemFor(key, group, current);
+      return item ? input(control, *item) : Answer{};
+    }
+    case layout::Kind::OptionButton: {
+      if (key.key == Key::Space) {
+        return input(control);
+      }
+      // An arrow moves to the neighbouring option and selects it, whether or not the one it
+      // leaves was selected; in a pair, every arrow moves to the other one.
+      const int step = key.key == Key::Left || key.key == Key::Up      ? -1
+                       : key.key == Key::Right || key.key == Key::Down ? 1
+                                                                       : 0;
+      if (step == 0) {
+        return {};
+      }
+      const int options = group.size();
+      const layout::Control next{control.group, (control.index + step + options) % options};
+      Answer answer = input(next);
+      answer.focus = next;
+      return answer;
+    }
+    case layout::Kind::PushButton:
+      // Enter presses a focused button, as Space does.
+      return key.key == Key::Enter || key.key == Key::Space ? input(control) : Answer{};
+    default:
+      return {};
   }
-  return handle([this, index] { selectOption(index); });
 }
 
-WindowChanges WindowModel::chooseValue(int row, int item) {
-  if (!isRow(row) || !state_.shown[at(row)] || !isItem(item)) {
-    return {};
+bool WindowModel::notify(const layout::Control& control, int item) {
+  const layout::Group& group = layout::groupOf(control);
+  if (control.group == group::List2) {
+    if (!isItemOf(group, item)) {
+      return false;
+    }
+    selectCount(item);
+  } else if (control.group == group::List1) {
+    if (!state_.shown[at(control.index)] || !isItemOf(group, item)) {
+      return false;
+    }
+    selectValue(control.index, item);
+  } else if (control.group == group::Option1) {
+    selectOption(control.index);
+  } else if (control.group == group::Command1) {
+    Command1_Click(control.index);
+  } else if (control.group == group::Label1) {
+    Label1_Click(control.index);
+  } else {
+    return false;
   }
-  return handle([this, row, item] { selectValue(row, item); });
-}
-
-WindowChanges WindowModel::pressClear(int index) {
-  return handle([this, index] { Command1_Click(index); });
-}
-
-WindowChanges WindowModel::clickLabel(int index) {
-  return handle([this, index] { Label1_Click(index); });
+  return true;
 }
 
 void WindowModel::Form_Load() {

@@ -5,23 +5,6 @@
 
 namespace nf {
 
-bool WindowChanges::any() const {
-  return countIndex || option || values.any() || labels.any() || shown.any() || result;
-}
-
-WindowChanges changesBetween(const WindowState& before, const WindowState& after) {
-  WindowChanges changes;
-  changes.countIndex = before.countIndex != after.countIndex;
-  changes.option = before.option != after.option;
-  for (std::size_t row = 0; row < static_cast<std::size_t>(kRowSlots); ++row) {
-    changes.values[row] = before.values[row] != after.values[row];
-    changes.labels[row] = before.labels[row] != after.labels[row];
-    changes.shown[row] = before.shown[row] != after.shown[row];
-  }
-  changes.result = before.result != after.result;
-  return changes;
-}
-
 std::string withLineFeeds(std::string_view text) {
   std::string lines;
   lines.reserve(text.size());

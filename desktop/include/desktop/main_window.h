@@ -1,30 +1,26 @@
 #pragma once
 
+#include <QHash>
 #include <QWidget>
-#include <array>
+#include <map>
 #include <optional>
+#include <string_view>
+#include <vector>
 
 #include "window/function_code.h"
 #include "window/window_model.h"
 
 class QButtonGroup;
-class QFrame;
-class QLabel;
-class QLineEdit;
-class QPlainTextEdit;
-class QPushButton;
-class QRadioButton;
+class QStyle;
 
 namespace nf {
 
-class ClickLabel;
-class SelectorList;
-
-/// The program's one window on the desktop: Qt widgets that show the window model's state.
-/// Each input of the user becomes one input of the model; the widgets the input changed are
-/// then written from the model's state with their signals blocked, so showing the state never
-/// counts as input. Every control is found by its object name, "List1_7" for `List1(7)`.
-/// The controls of rows 8 to 31 are made the first time the model shows them.
+/// The program's one window on the desktop: Qt widgets made by kind from the window's
+/// description, showing the window model's state. Every input of the user on a control, a
+/// click, a choice or a key, goes to the model as it is; the widgets its answer names are then
+/// drawn again from the state with their signals blocked, so drawing never counts as input.
+/// Every widget carries its control's name as its object name ("List1_7"). A control is made
+/// the first time the state shows it: the rows beyond the first eight wait for their count.
 class MainWindow : public QWidget {
   Q_OBJECT
 
@@ -40,41 +36,31 @@ class MainWindow : public QWidget {
   /// The state the window shows.
   const WindowState& state() const { return model_.state(); }
 
+ signals:
+  /// The window took the user's input, once it has drawn what the input changed: a choice,
+  /// click or press on a control, or a key that stands for one.
+  void inputTaken(const nf::Input& input);
+
  protected:
-  /// The keys the options and Clear answer beyond Qt's own: see the definition.
+  /// Hands the keys pressed on a control to the model; those it does not take go on to Qt.
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
-  void createControls();
-  void placeControls();
-  /// Makes the controls of every row up to `lastRow` that does not have them yet.
-  void createRows(int lastRow);
-  void createRow(int row, const QFont& valueFont);
+  /// Makes the widget of `control` from its description, with its input connected.
+  QWidget* make(const layout::Control& control);
+  /// Draws `control` from the state; a control shown for the first time is made first.
+  void draw(const layout::Control& control);
+  /// Draws what `answer` names and moves the focus where it says.
+  void apply(const Answer& answer);
   void setTabOrder();
-  void connectInputs();
 
-  /// Writes the controls in `changes` from the model's state.
-  void showChanges(const WindowChanges& changes);
-  void showCount();
-  void showOption();
-  void showValue(int row);
-  void showLabel(int row);
-  void showRow(int row);
-  void showResult();
+  QWidget* widget(const layout::Control& control) const;
 
   WindowModel model_;
-
-  std::array<QLabel*, 2> Label2{};
-  SelectorList* List2 = nullptr;
-  QFrame* Frame1 = nullptr;
-  std::array<QRadioButton*, 2> Option1{};
-  QButtonGroup* option1Group = nullptr;
-  std::array<QPushButton*, 1> Command1{};
-  std::array<QLineEdit*, kRowSlots> Text2{};
-  std::array<ClickLabel*, kRowSlots + 1> Label1{};  // the signs, then the square
-  std::array<SelectorList*, kRowSlots> List1{};
-  int createdRows = 0;  // rows 0 .. createdRows - 1 have their controls
-  std::array<QPlainTextEdit*, 1> Text1{};
+  std::vector<QWidget*> widgets_;  // by the control's slot; none while not made
+  QHash<const QObject*, layout::Control> controls_;
+  std::map<std::string_view, QButtonGroup*> optionGroups_;
+  QStyle* buttonStyle_ = nullptr;
 };
 
 }  // namespace nf

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <array>
-#include <bitset>
 #include <string>
 #include <string_view>
 
@@ -32,25 +31,6 @@ struct WindowState {
 
   bool operator==(const WindowState&) const = default;
 };
-
-/// What differs between two window states, control by control; a row's bit is set when that
-/// row's control differs.
-struct WindowChanges {
-  bool countIndex = false;
-  bool option = false;
-  std::bitset<kRowSlots> values;
-  std::bitset<kRowSlots> labels;
-  std::bitset<kRowSlots> shown;
-  bool result = false;
-
-  /// Whether any control differs.
-  bool any() const;
-
-  bool operator==(const WindowChanges&) const = default;
-};
-
-/// The controls that show something else in `after` than in `before`.
-WindowChanges changesBetween(const WindowState& before, const WindowState& after);
 
 /// `text` as a box or a terminal shows it: one line feed for each CR LF.
 std::string withLineFeeds(std::string_view text);

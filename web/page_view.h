@@ -1,9 +1,11 @@
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
 
+#include "window/controls.h"
 #include "window/window_state.h"
 
 namespace nf::web {
@@ -19,20 +21,19 @@ class AttributeSink {
                    std::optional<std::string_view> value) = 0;
 };
 
-/// Writes the attributes of every control that `changes` names, as `state` has them: the one
-/// description of how the page shows the state. The first frame is written with all of them
-/// (everything()), and every later input sends the face those it changed.
-void showState(const WindowState& state, const WindowChanges& changes, AttributeSink& sink);
+/// Writes the attributes of each of `controls` that follow the state, as `state` has them, by
+/// the control's kind: the one description of how the page shows the state. The first frame
+/// is written with every control's, and every later input sends the face those of the
+/// controls its answer names.
+void showControls(const WindowState& state, std::span<const layout::Control> controls,
+                  AttributeSink& sink);
 
-/// Changes that name every control: the whole state.
-WindowChanges everything();
-
-/// Id of item `item` of the list named `list`.
+/// Id of item `item` of the list with id `list`.
 std::string itemId(std::string_view list, int item);
 
-/// The attributes showState writes, as the face reads them: per attribute the element, the
+/// The attributes showControls writes, as the face reads them: per attribute the element, the
 /// name and the value, separated by U+001F, the attributes separated by U+001E; an absent
 /// value has no field.
-std::string patchText(const WindowState& state, const WindowChanges& changes);
+std::string patchText(const WindowState& state, std::span<const layout::Control> controls);
 
 }  // namespace nf::web
