@@ -1,13 +1,13 @@
 #include "window/control_view.h"
 
 namespace nf {
+namespace {
 
-ControlView viewOf(const WindowState& state, const layout::Control& control) {
-  const layout::Group& group = layout::groupOf(control);
-  const std::optional<int> row = layout::rowOf(control);
-  const auto at = static_cast<std::size_t>(control.index);
+ControlView view(const WindowState& state, const layout::Group& group, int index) {
+  const auto at = static_cast<std::size_t>(index);
+  const bool inRow = index >= 0 && index < group.rowControls();
   ControlView view;
-  if (row) {
+  if (inRow) {
     view.shown = state.shown[at];
   }
   switch (group.shows) {
@@ -29,17 +29,25 @@ ControlView viewOf(const WindowState& state, const layout::Control& control) {
       view.text = state.result;
       break;
   }
-  if (group.namedByRowLabel && row) {
+  if (group.namedByRowLabel && inRow) {
     view.nameEnd = state.labels[at];
   }
   return view;
+}
+
+}  // namespace
+
+ControlView viewOf(const WindowState& state, const layout::Control& control) {
+  return view(state, layout::groupOf(control), control.index);
 }
 
 std::vector<layout::Control> changedControls(const WindowState& before, const WindowState& after,
                                              const std::optional<layout::Control>& also) {
   std::vector<layout::Control> changed;
   for (const layout::Control& control : layout::stackingOrder()) {
-    if (control == also || viewOf(before, control) != viewOf(after, control)) {
+    const layout::Group& group = layout::groupOf(control);
+    if (control == also ||
+        view(before, group, control.index) != view(after, group, control.index)) {
       changed.push_back(control);
     }
   }
