@@ -61,7 +61,7 @@ printf '%s\n' '<!DOCTYPE html>' '<html lang="bg"><head><meta charset="utf-8">' \
   "<meta name=\"description\" content=\"$title\"><title>$title</title>" \
   '<link rel="icon" href="data:,"></head>' \
   "<body><main><h1>$title</h1></main></body></html>" >"$work/site/floor.html"
-perl -0pe 's:<script[^>]*>.*?</script>::gs' "$page" >"$work/site/no-scripts.html"
+node "$root/web/page_parts.js" without-scripts "$page" >"$work/site/no-scripts.html"
 # A free port, chosen by the server itself and written where this script reads it.
 python3 - "$work/site" "$work/port" "$compress" <<'EOF' &
 import functools, gzip, http.server, os, sys

@@ -20,6 +20,7 @@ import json
 import os
 import re
 import statistics
+import subprocess
 import sys
 import tempfile
 
@@ -59,7 +60,9 @@ def floors(folder, page_file):
     with open(page_file, encoding="utf-8") as source:
         page = source.read()
     title = html.unescape(re.search(r"<title>(.*?)</title>", page).group(1))
-    pages = {"no scripts": re.sub(r"<script[^>]*>.*?</script>", "", page, flags=re.S),
+    without = subprocess.run(["node", os.path.join(ROOT, "web", "page_parts.js"), "without-scripts",
+                              page_file], capture_output=True, text=True, check=True).stdout
+    pages = {"no scripts": without,
              "plain": '<!DOCTYPE html><html lang="bg"><head><meta charset="utf-8">'
                       f"<title>{html.escape(title)}</title></head><body style=\"margin:0\">"
                       '<div style="width:485px;height:477px;background:rgb(192,192,255);'

@@ -6,9 +6,11 @@
 // so its text stays sharp and its borders on whole pixels.
 (function () {
   'use strict';
-  const width = WINDOW_WIDTH;
-  const height = WINDOW_HEIGHT;
   const root = document.documentElement;
+  // The window's size, from the style written before this script.
+  const size = getComputedStyle(root);
+  const width = parseFloat(size.getPropertyValue('--width'));
+  const height = parseFloat(size.getPropertyValue('--height'));
   const fullScreen = matchMedia('(display-mode: fullscreen)');
   function fit() {
     const room = Math.min(innerWidth / width, innerHeight / height);

@@ -55,7 +55,6 @@ class WindowWriter {
   }
 
   std::string write() {
-    html_.open("div").attr("id", "window");
     descriptions();
     // The controls that take no focus first, group by group: their place in the markup is
     // free. Then the rest in Tab order, which follows the markup.
@@ -70,7 +69,6 @@ class WindowWriter {
     for (const Control& control : layout::tabOrder()) {
       write(control);
     }
-    html_.close();
     return html_.str();
   }
 

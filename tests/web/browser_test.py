@@ -432,29 +432,57 @@ def check_print(page, folder):
     assert box.size["height"] == page.controls["Text1_0"][3], "the box stayed grown after printing"
 
 
+def on_new_pages(page, source=None):
+    """Pages opened from now on run `source` before their own scripts (none: nothing)."""
+    if getattr(page, "added", None):
+        page.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
+                                    {"identifier": page.added})
+    page.added = source and page.driver.execute_cdp_cmd(
+        "Page.addScriptToEvaluateOnNewDocument", {"source": source})["identifier"]
+
+
 def without(page, *names):
     """Pages opened from now on find none of the browser's `names` (none: as they are)."""
-    if getattr(page, "removal", None):
-        page.driver.execute_cdp_cmd("Page.removeScriptToEvaluateOnNewDocument",
-                                    {"identifier": page.removal})
-    page.removal = names and page.driver.execute_cdp_cmd(
-        "Page.addScriptToEvaluateOnNewDocument",
-        {"source": "".join(f"delete window.{name};" for name in names)})["identifier"]
+    on_new_pages(page, "".join(f"delete window.{name};" for name in names))
 
 
-def check_too_old(page):
-    """In a browser that lacks what the page's scripts use, the page says so in the window's
-    place; the policy lets nothing be compiled or evaluated."""
+# Whether the message that the program cannot run shows, and whether the window's first
+# selector does.
+SHOWN = """const seen = (id) => getComputedStyle(document.getElementById(id)).visibility;
+return [seen('cannot-run'), seen('List1_0')];"""
+# A script of the page that fails before the window is ready.
+FAILING = """const set = Element.prototype.setAttribute;
+Element.prototype.setAttribute = function (name, value) {
+  if (name === 'data-ready') throw new Error('a script failed');
+  return set.call(this, name, value);
+};"""
+
+
+def check_cannot_run(page, served):
+    """Whatever keeps the program from starting, the page says so in the window's place within
+    3 s and no control of the window shows; a normal start never shows the message. The policy
+    lets nothing be compiled or evaluated."""
     policy = page.driver.execute_script(
         "return document.querySelector('meta[http-equiv=Content-Security-Policy]').content;")
     assert "unsafe" not in policy and "script-src 'sha256-" in policy, f"the policy: {policy}"
-    without(page, "TextEncoder")
-    page.driver.get("about:blank")
-    page.driver.get(page.url)
-    shown = page.driver.execute_script(
-        "return ['too-old', 'window'].map((id) => document.getElementById(id).getClientRects().length);")
-    assert shown == [1, 0], f"a browser without TextEncoder shows [message, window]: {shown}"
-    without(page, "WebAssembly")
+    cases = (("a normal start", page.url, None, False, ["hidden", "visible"]),
+             ("a browser without TextEncoder", page.url, "delete window.TextEncoder;", False,
+              ["visible", "hidden"]),
+             ("a script that fails", page.url, FAILING, False, ["visible", "hidden"]),
+             ("scripts switched off", page.url, None, True, ["visible", "hidden"]),
+             ("a server that allows no inline script", served + "?strict", None, False,
+              ["visible", "hidden"]))
+    for what, url, before, off, expected in cases:
+        on_new_pages(page, before)
+        page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": off})
+        page.driver.get("about:blank")
+        opened = time.monotonic()
+        page.driver.get(url)
+        time.sleep(max(0.0, 3.0 - (time.monotonic() - opened)))
+        shown = page.driver.execute_script(SHOWN)
+        assert shown == expected, f"{what}: [message, window] after 3 s: {shown}"
+    page.driver.execute_cdp_cmd("Emulation.setScriptExecutionDisabled", {"value": False})
+    on_new_pages(page)
 
 
 def check_whole_first_frame(page):
@@ -522,6 +550,12 @@ def main():
             def log_message(self, *args):
                 pass
 
+            def end_headers(self):
+                # As from a school's server whose policy allows no script written in a page.
+                if self.path.endswith("?strict"):
+                    self.send_header("Content-Security-Policy", "script-src 'self'")
+                super().end_headers()
+
             def do_GET(self):
                 if not self.path.endswith("?halfway"):
                     return super().do_GET()
@@ -564,7 +598,8 @@ def main():
             outside = {u for u in outside if not u.startswith(("data:", "chrome:", "about:"))}
             assert not outside, f"the page asked for more than its file: {sorted(outside)}"
             check_policy(page)
-            check_too_old(page)
+            check_cannot_run(page, served)
+            without(page, "WebAssembly")
             # By touch alone on a phone, from the web server; sideways and on a tablet.
             page.url = served
             check_whole_first_frame(page)

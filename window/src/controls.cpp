@@ -1,6 +1,7 @@
 #include "window/controls.h"
 
 #include <array>
+#include <cstdlib>
 #include <utility>
 
 #include "core/truth_table.h"
@@ -228,7 +229,12 @@ const Group* findGroup(std::string_view name) {
 }
 
 const Group& groupOf(const Control& control) {
-  return *findGroup(control.group);
+  const Group* found = findGroup(control.group);
+  if (found == nullptr) {
+    // Every way in checks the controls it is given (exists(), Control::named()).
+    std::abort();
+  }
+  return *found;
 }
 
 Element elementOf(const Control& control) {
@@ -297,7 +303,7 @@ std::vector<Control> tabOrder() {
 Pixels placeInWindow(const Control& control) {
   Pixels place = toPixels(elementOf(control).place);
   if (const std::string_view container = groupOf(control).container; !container.empty()) {
-    const Pixels outer = placeInWindow({container, controlIndex(*findGroup(container), 0)});
+    const Pixels outer = placeInWindow({container, controlIndex(groupOf({container}), 0)});
     place.left += outer.left;
     place.top += outer.top;
   }
