@@ -46,7 +46,7 @@ EMSCRIPTEN_KEEPALIVE int nf_longest_code() {
 /// What is wrong with the code of `length` bytes at `code`, or an empty text when it names a
 /// function. The length is given, as an address may hold a NUL.
 EMSCRIPTEN_KEEPALIVE const char* nf_code_problem(const char* code, int length) {
-  return handOver(nf::readCode({code, static_cast<std::size_t>(length)}).error);
+  return handOver(nf::readCode({code, static_cast<std::size_t>(length)}).problem.english());
 }
 
 /// Opens the function the code of `length` bytes at `code` names; a code that does not read

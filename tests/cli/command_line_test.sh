@@ -110,8 +110,8 @@ refused 2 'normal-forms: 1 value: a function of 3, 4 or 5 variables has 8, 16 or
   'normal-forms: 1 стойност: функция на 3, 4 или 5 променливи има 8, 16 или 32' knf-1
 refused 2 'normal-forms: a value is 0 or 1, found 2 at position 5' \
   'normal-forms: стойността е 0 или 1, а на позиция 5 има „2“' dnf-01102001
-refused 2 'normal-forms: a value is 0 or 1, found byte 0x01 at position 5' \
-  'normal-forms: стойността е 0 или 1, а на позиция 5 има байт 0x01' $'dnf-0110\x01001'
+refused 2 'normal-forms: a value is 0 or 1, found <U+0001> at position 5' \
+  'normal-forms: стойността е 0 или 1, а на позиция 5 има „<U+0001>“' $'dnf-0110\x01001'
 refused 2 'normal-forms: the form is dnf or knf' 'normal-forms: видът е dnf или knf' cnf-01101001
 # "--" ends the options: what follows is a code, even an option's name.
 refused 2 'normal-forms: the form is dnf or knf' 'normal-forms: видът е dnf или knf' -- --help
