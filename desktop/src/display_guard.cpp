@@ -1,13 +1,12 @@
 #include "desktop/display_guard.h"
 
 #include <QString>
-#include <cstdio>
 #include <cstdlib>
 #include <mutex>
 #include <string>
 #include <vector>
 
-#include "desktop/language.h"
+#include "cli/command_line.h"
 
 namespace nf {
 namespace {
@@ -37,26 +36,6 @@ void keep(QtMsgType type, const QMessageLogContext& context, const QString& text
 }
 
 }  // namespace
-
-bool displayNamed() {
-  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') {
-      return true;
-    }
-  }
-  return false;
-}
-
-int reportNoDisplay() {
-  const std::string line = std::string("normal-forms: ") +
-                           localized(
-                               "no display to open the window on; --print CODE writes a function's "
-                               "normal form without one") +
-                           "\n";
-  std::fputs(line.c_str(), stderr);
-  return 1;
-}
 
 DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(keep)) {}
 

@@ -183,4 +183,10 @@ void applyCode(WindowModel& window, const Function& function) {
   }
 }
 
+std::string printedReport(const Function& function) {
+  WindowModel window;
+  applyCode(window, function);
+  return withLineFeeds(window.state().result);
+}
+
 }  // namespace nf

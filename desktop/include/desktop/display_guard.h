@@ -4,13 +4,6 @@
 
 namespace nf {
 
-/// Whether the environment names a display, or a platform, for Qt to open the window on.
-bool displayNamed();
-
-/// Writes the one line, in the user's language, that says no display could be opened and
-/// names --print. Returns the exit status for it, 1.
-int reportNoDisplay();
-
 /// Guards Qt's start against a display it cannot reach. While it is held, Qt's messages are
 /// kept back, and the fatal one Qt gives when its platform plugin cannot be started (after a
 /// warning, the advice to reinstall the program, and an abort) ends the program instead with

@@ -70,4 +70,7 @@ CodeReading readCode(std::string_view code);
 /// state the same clicks reach. A function readCode did not make must have its fields in range.
 void applyCode(WindowModel& window, const Function& function);
 
+/// The report the window shows for `function`, one "\n" after every line: what --print writes.
+std::string printedReport(const Function& function);
+
 }  // namespace nf
