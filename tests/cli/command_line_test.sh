@@ -145,6 +145,19 @@ refused 1 "$no_display_en" "$no_display_bg" dnf-01101001
 free=97
 while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
 DISPLAY=:$free refused 1 "$no_display_en" "$no_display_bg" knf-01101001
+# Any other failure of Qt's start is Qt's own reason, never "no display": a platform plugin that
+# is not there, or one whose library cannot be loaded.
+mkdir -p "$work/broken" && : >"$work/broken/libQt6XcbQpa.so.6"
+for environment in QT_QPA_PLATFORM=nosuchplugin "DISPLAY=:$free LD_LIBRARY_PATH=$work/broken"; do
+  # shellcheck disable=SC2086 # one or two assignments
+  LC_ALL=C.UTF-8 env $environment timeout 10 "$program" >"$work/out" 2>"$work/err"
+  status=$?
+  if [ "$status" -ne 1 ] || [ -s "$work/out" ] || grep -qv '^normal-forms: ' "$work/err" ||
+    grep -qF "$no_display_en" "$work/err" ||
+    ! grep -q '^normal-forms: Available platform plugins are: .*xcb' "$work/err"; then
+    fail "$environment: exit $status, not Qt's reason alone: $(cat "$work/out" "$work/err")"
+  fi
+done
 
 # --help and --version on standard output; in Bulgarian every line of text is translated, so
 # the two languages share only blank lines and the example's command.
