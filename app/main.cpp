@@ -2,9 +2,9 @@
 #include <QStyleFactory>
 #include <algorithm>
 
-#include "desktop/command_line.h"
+#include "cli/command_line.h"
+#include "cli/language.h"
 #include "desktop/display_guard.h"
-#include "desktop/language.h"
 #include "desktop/main_window.h"
 #include "desktop/translations.h"
 
@@ -12,8 +12,7 @@ int main(int argc, char* argv[]) {
   // The locale and the catalogue's place only: the catalogue is read when a text is written.
   nf::useUserLanguage();
   // The arguments are read before Qt starts: only opening the window needs a display.
-  const nf::CommandLine command =
-      nf::readCommandLine({argv + 1, static_cast<std::size_t>(argc > 0 ? argc - 1 : 0)});
+  const nf::CommandLine command = nf::readCommandLine(argc, argv);
   if (command.task != nf::CommandLine::Task::OpenWindow) {
     return nf::runInTerminal(command);
   }

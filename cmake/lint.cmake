@@ -6,9 +6,9 @@ find_program(NF_CLANG_FORMAT NAMES clang-format clang-format-14)
 find_program(NF_CLANG_TIDY NAMES clang-tidy clang-tidy-14)
 
 file(GLOB_RECURSE nf_lint_cpp CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}"
-     app/*.cpp core/*.cpp window/*.cpp desktop/*.cpp icon/*.cpp tests/*.cpp bench/*.cpp)
+     app/*.cpp cli/*.cpp core/*.cpp window/*.cpp desktop/*.cpp icon/*.cpp tests/*.cpp bench/*.cpp)
 file(GLOB_RECURSE nf_lint_headers CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}"
-     core/*.h window/*.h desktop/*.h icon/*.h tests/*.h bench/*.h web/*.h)
+     cli/*.h core/*.h window/*.h desktop/*.h icon/*.h tests/*.h bench/*.h web/*.h)
 # The web page's sources are compiled by the web preset only: formatted, not tidied here.
 file(GLOB nf_web_cpp CONFIGURE_DEPENDS RELATIVE "${PROJECT_SOURCE_DIR}" web/*.cpp)
 

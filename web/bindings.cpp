@@ -52,7 +52,7 @@ EMSCRIPTEN_KEEPALIVE const char* nf_code() {
 
 /// What is wrong with the code `code`, or an empty text when it names a function.
 EMSCRIPTEN_KEEPALIVE const char* nf_code_problem(const char* code, int length) {
-  return handOver(nf::readCode(text(code, length)).error);
+  return handOver(nf::readCode(text(code, length)).problem.english());
 }
 
 /// Opens the function the code `code` names; a code that does not read changes nothing.

@@ -1,13 +1,16 @@
 #include "desktop/display_guard.h"
 
 #include <QString>
-#include <cstdio>
+#include <QStringList>
 #include <cstdlib>
 #include <mutex>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "desktop/language.h"
+#include "cli/command_line.h"
+#include "cli/language.h"
+#include "window/shown_text.h"
 
 namespace nf {
 namespace {
@@ -24,39 +27,39 @@ struct KeptMessage {
 
 std::mutex keptLock;
 std::vector<KeptMessage> kept;
+// Whether the plugin of an X or a Wayland display has spoken: Qt loaded it, and it could not
+// reach its display. A plugin or a library that is missing leaves only Qt's own messages.
+bool displayUnreachable = false;
+
+// Each line of Qt's messages after the program's name; they quote what the environment named.
+int reportQtReason(const QString& fatal) {
+  const auto writeLines = [](const QString& message) {
+    for (const QString& line : message.split(u'\n', Qt::SkipEmptyParts)) {
+      complain(shownText(line.toStdString()));
+    }
+  };
+  for (const KeptMessage& message : kept) {
+    writeLines(message.text);
+  }
+  writeLines(fatal);
+  return 1;
+}
 
 void keep(QtMsgType type, const QMessageLogContext& context, const QString& text) {
-  if (type == QtFatalMsg) {
-    // Only the platform plugin is fatal while Qt starts: none of it is the user's to read.
-    std::_Exit(reportNoDisplay());
-  }
-  const auto copy = [](const char* from) { return std::string(from != nullptr ? from : ""); };
   const std::lock_guard lock(keptLock);
+  if (type == QtFatalMsg) {
+    // Qt aborts after a fatal message, with a core dump: the program ends before that.
+    std::_Exit(displayUnreachable ? reportNoDisplay() : reportQtReason(text));
+  }
+  const std::string_view category = context.category != nullptr ? context.category : "";
+  displayUnreachable = displayUnreachable || category.starts_with("qt.qpa.xcb") ||
+                       category.starts_with("qt.qpa.wayland");
+  const auto copy = [](const char* from) { return std::string(from != nullptr ? from : ""); };
   kept.push_back({type, copy(context.file), context.line, copy(context.function),
                   copy(context.category), text});
 }
 
 }  // namespace
-
-bool displayNamed() {
-  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"}) {
-    const char* value = std::getenv(variable);
-    if (value != nullptr && *value != '\0') {
-      return true;
-    }
-  }
-  return false;
-}
-
-int reportNoDisplay() {
-  const std::string line = std::string("normal-forms: ") +
-                           localized(
-                               "no display to open the window on; --print CODE writes a function's "
-                               "normal form without one") +
-                           "\n";
-  std::fputs(line.c_str(), stderr);
-  return 1;
-}
 
 DisplayGuard::DisplayGuard() : previous_(qInstallMessageHandler(keep)) {}
 

@@ -65,14 +65,15 @@ refused() {
   expect C.UTF-8 "$status" '' "$english"$'\n' "$@"
   [ "$bg_locpath" = none ] || expect bg_BG.UTF-8 "$status" '' "$bulgarian"$'\n' "$@"
 }
+try_en="Try 'normal-forms --help' for more information."
+try_bg='За повече информация изпълнете „normal-forms --help“.'
 # misused GLIBC-MSGID ARGUMENT...: getopt_long's refusal and the pointer to --help, status 2.
 misused() {
   local msgid=$1 option=$2
   shift 2
   local -a text=()
   for locale in "${locales[@]}"; do text+=("$(glibc "$locale" "$msgid" "$option")"); done
-  refused 2 "${text[0]}"$'\n'"Try 'normal-forms --help' for more information." \
-    "${text[1]-}"$'\n'"За повече информация изпълнете „normal-forms --help“." "$@"
+  refused 2 "${text[0]}"$'\n'"$try_en" "${text[1]-}"$'\n'"$try_bg" "$@"
 }
 # printed STDOUT ARGUMENT...: the report, the same in every language.
 printed() {
@@ -92,16 +93,31 @@ misused "%s: unrecognized option '%s%s'"$'\n' "--foo" --foo dnf-01101001
 misused "%s: invalid option -- '%c'"$'\n' p -p dnf-01101001
 misused "%s: option '%s%s' requires an argument"$'\n' --print --print
 misused "%s: option '%s%s' doesn't allow an argument"$'\n' --help --help=all
-refused 2 "normal-forms: extra operand 'knf-01101001'"$'\n'"Try 'normal-forms --help' for more information." \
-  $'normal-forms: излишен операнд „knf-01101001“\nЗа повече информация изпълнете „normal-forms --help“.' \
-  dnf-01101001 knf-01101001
-# The codes keep their order among the options, and a line feed in one stays on its line.
-refused 2 "normal-forms: extra operand 'dnf-0'"$'\n'"Try 'normal-forms --help' for more information." \
-  $'normal-forms: излишен операнд „dnf-0“\nЗа повече информация изпълнете „normal-forms --help“.' \
-  knf-01101001 --print dnf-0
-refused 2 "normal-forms: extra operand 'a?b'"$'\n'"Try 'normal-forms --help' for more information." \
-  $'normal-forms: излишен операнд „a?b“\nЗа повече информация изпълнете „normal-forms --help“.' \
-  dnf-01101001 $'a\nb'
+refused 2 "normal-forms: extra operand 'knf-01101001'"$'\n'"$try_en" \
+  "normal-forms: излишен операнд „knf-01101001“"$'\n'"$try_bg" dnf-01101001 knf-01101001
+# The codes keep their order among the options.
+refused 2 "normal-forms: extra operand 'dnf-0'"$'\n'"$try_en" \
+  "normal-forms: излишен операнд „dnf-0“"$'\n'"$try_bg" knf-01101001 --print dnf-0
+# Outside text shown back in a code, as an option and as an extra operand: valid UTF-8 as it
+# is, every other byte and every control by its code. A code's message names the first alone.
+while read -r bytes shown; do
+  sequence=$(printf '%b' "$bytes")
+  refused 2 "normal-forms: a value is 0 or 1, found ${shown%%>*}> at position 5" \
+    "normal-forms: стойността е 0 или 1, а на позиция 5 има „${shown%%>*}>“" "dnf-0110${sequence}001"
+  refused 2 "normal-forms: the argument '--${shown}foo' is not plain text"$'\n'"$try_en" \
+    "normal-forms: аргументът „--${shown}foo“ не е обикновен текст"$'\n'"$try_bg" "--${sequence}foo"
+  refused 2 "normal-forms: extra operand '$shown'"$'\n'"$try_en" \
+    "normal-forms: излишен операнд „$shown“"$'\n'"$try_bg" dnf-01101001 "$sequence"
+done <<'SEQUENCES'
+\x01             <U+0001>
+\xc2\x9b         <U+009B>
+\xc2\x85         <U+0085>
+\xe2\x80\xae     <U+202E>
+\xe2\x80\xa8     <U+2028>
+\xed\xa0\x80     <0xED><0xA0><0x80>
+\xe0\x80\xaf     <0xE0><0x80><0xAF>
+\xf4\x90\x80\x80 <0xF4><0x90><0x80><0x80>
+SEQUENCES
 
 refused 2 'normal-forms: 12 values: a function of 3, 4 or 5 variables has 8, 16 or 32' \
   'normal-forms: 12 стойности: функция на 3, 4 или 5 променливи има 8, 16 или 32' \
@@ -110,8 +126,6 @@ refused 2 'normal-forms: 1 value: a function of 3, 4 or 5 variables has 8, 16 or
   'normal-forms: 1 стойност: функция на 3, 4 или 5 променливи има 8, 16 или 32' knf-1
 refused 2 'normal-forms: a value is 0 or 1, found 2 at position 5' \
   'normal-forms: стойността е 0 или 1, а на позиция 5 има „2“' dnf-01102001
-refused 2 'normal-forms: a value is 0 or 1, found byte 0x01 at position 5' \
-  'normal-forms: стойността е 0 или 1, а на позиция 5 има байт 0x01' $'dnf-0110\x01001'
 refused 2 'normal-forms: the form is dnf or knf' 'normal-forms: видът е dnf или knf' cnf-01101001
 # "--" ends the options: what follows is a code, even an option's name.
 refused 2 'normal-forms: the form is dnf or knf' 'normal-forms: видът е dnf или knf' -- --help
@@ -131,6 +145,19 @@ refused 1 "$no_display_en" "$no_display_bg" dnf-01101001
 free=97
 while [ -e "/tmp/.X11-unix/X$free" ] || [ -e "/tmp/.X$free-lock" ]; do free=$((free + 1)); done
 DISPLAY=:$free refused 1 "$no_display_en" "$no_display_bg" knf-01101001
+# Any other failure of Qt's start is Qt's own reason, never "no display": a platform plugin that
+# is not there, or one whose library cannot be loaded.
+mkdir -p "$work/broken" && : >"$work/broken/libQt6XcbQpa.so.6"
+for environment in QT_QPA_PLATFORM=nosuchplugin "DISPLAY=:$free LD_LIBRARY_PATH=$work/broken"; do
+  # shellcheck disable=SC2086 # one or two assignments
+  LC_ALL=C.UTF-8 env $environment timeout 10 "$program" >"$work/out" 2>"$work/err"
+  status=$?
+  if [ "$status" -ne 1 ] || [ -s "$work/out" ] || grep -qv '^normal-forms: ' "$work/err" ||
+    grep -qF "$no_display_en" "$work/err" ||
+    ! grep -q '^normal-forms: Available platform plugins are: .*xcb' "$work/err"; then
+    fail "$environment: exit $status, not Qt's reason alone: $(cat "$work/out" "$work/err")"
+  fi
+done
 
 # --help and --version on standard output; in Bulgarian every line of text is translated, so
 # the two languages share only blank lines and the example's command.

@@ -12,10 +12,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const nf::CodeReading reading = nf::readCode(text);
   if (!reading.function) {
-    requireOneLine(reading.error, "readCode's error is empty or more than one line");
+    requireOneLine(reading.problem.english(), "readCode's problem is not one line of plain text");
     return 0;
   }
-  require(reading.error.empty(), "a code that reads has an error too");
+  require(reading.problem.english().empty(), "a code that reads has an error too");
   require(size <= nf::kLongestCodeText, "a text past the longest code read");
   nf::WindowModel window;
   nf::applyCode(window, *reading.function);

@@ -1,6 +1,7 @@
 #include "window/function_code.h"
 
 #include "window/controls.h"
+#include "window/shown_text.h"
 
 namespace nf {
 namespace {
@@ -49,38 +50,8 @@ std::optional<int> formNamed(std::string_view name) {
   return std::nullopt;
 }
 
-// The character that starts `text`, when the error message can show it as itself: a printable
-// one, or a whole multi-byte UTF-8 one; nothing for a control byte or broken UTF-8, which the
-// message names by its code instead, so that it stays one line of valid text whatever the user
-// typed.
-std::optional<std::string> shownCharacter(std::string_view text) {
-  const auto lead = static_cast<unsigned char>(text.front());
-  std::size_t length = lead < 0x80U                     ? 1
-                       : lead >= 0xC2U && lead <= 0xDFU ? 2
-                       : lead >= 0xE0U && lead <= 0xEFU ? 3
-                       : lead >= 0xF0U && lead <= 0xF4U ? 4
-                                                        : 0;
-  for (std::size_t i = 1; i < length; ++i) {
-    if (i >= text.size() || (static_cast<unsigned char>(text[i]) & 0xC0U) != 0x80U) {
-      length = 0;
-    }
-  }
-  if ((length == 1 && lead >= 0x20U && lead != 0x7FU) || length > 1) {
-    return std::string(text.substr(0, length));
-  }
-  return std::nullopt;
-}
-
-// The first byte of `text` in two hexadecimal digits.
-std::string byteCode(std::string_view text) {
-  constexpr std::string_view kHex = "0123456789ABCDEF";
-  const auto lead = static_cast<unsigned char>(text.front());
-  return {kHex[lead >> 4U], kHex[lead & 0xFU]};
-}
-
 CodeReading failure(Message problem) {
-  std::string error = formatted(problem.text, problem.arguments);
-  return {std::nullopt, std::move(error), std::move(problem)};
+  return {std::nullopt, std::move(problem)};
 }
 
 // Three texts rather than a plural form with a number: English and Bulgarian, the catalogues
@@ -121,6 +92,10 @@ std::string formatted(std::string_view text, const std::array<std::string, 2>& a
   return result;
 }
 
+std::string Message::english() const {
+  return formatted(text, arguments);
+}
+
 std::optional<std::string> writeCode(const WindowState& state) {
   const auto rows = static_cast<std::size_t>(rowLabelCount(state.countIndex));
   if (rows == 0 || state.result.empty() || (state.option != 0 && state.option != 1)) {
@@ -136,7 +111,11 @@ std::optional<std::string> writeCode(const WindowState& state) {
 }
 
 CodeReading readCode(std::string_view code) {
-  if (code.size() > kLongestCodeText) {
+  std::size_t characters = 0;
+  for (std::size_t at = 0; at < code.size() && characters <= kLongestCodeText; ++characters) {
+    at += characterLength(code.substr(at));
+  }
+  if (characters > kLongestCodeText) {
     return failure(
         {NF_MESSAGE("the code is longer than %s characters"), {std::to_string(kLongestCodeText)}});
   }
@@ -176,16 +155,12 @@ CodeReading readCode(std::string_view code) {
     } else if (isJoiner(c) && joinerAllowed) {
       joinerAllowed = false;
     } else if (!isBlank(c)) {
-      const std::string position = std::to_string(count + 1);
-      if (const auto shown = shownCharacter(rest.substr(i))) {
-        return failure(
-            // TRANSLATORS: the character found, then its position among the values, from 1.
-            {NF_MESSAGE("a value is 0 or 1, found %s at position %s"), {*shown, position}});
-      }
-      // TRANSLATORS: the byte's code in two hexadecimal digits, then its position among the
-      // values, from 1.
-      return failure({NF_MESSAGE("a value is 0 or 1, found byte 0x%s at position %s"),
-                      {byteCode(rest.substr(i)), position}});
+      const std::string_view found = rest.substr(i, characterLength(rest.substr(i)));
+      return failure(
+          // TRANSLATORS: the character found, or its code as in <U+0001> or <0xFF>, then its
+          // position among the values, from 1.
+          {NF_MESSAGE("a value is 0 or 1, found %s at position %s"),
+           {shownText(found), std::to_string(count + 1)}});
     }
   }
   if (!joinerAllowed && count > 0) {
@@ -195,7 +170,7 @@ CodeReading readCode(std::string_view code) {
   for (int countIndex = 0; countIndex < static_cast<int>(kCountItems.size()); ++countIndex) {
     if (count == static_cast<std::size_t>(rowLabelCount(countIndex))) {
       function.countIndex = countIndex;
-      return {function, {}, {}};
+      return {function, {}};
     }
   }
   return countFailure(count);
@@ -208,6 +183,12 @@ void applyCode(WindowModel& window, const Function& function) {
   for (int row = 0; row < rowLabelCount(function.countIndex); ++row) {
     window.input({group::List1, row}, function.values[static_cast<std::size_t>(row)]);
   }
+}
+
+std::string printedReport(const Function& function) {
+  WindowModel window;
+  applyCode(window, function);
+  return withLineFeeds(window.state().result);
 }
 
 }  // namespace nf

@@ -4,18 +4,13 @@
 
 namespace nf {
 
-/// Whether the environment names a display, or a platform, for Qt to open the window on.
-bool displayNamed();
-
-/// Writes the one line, in the user's language, that says no display could be opened and
-/// names --print. Returns the exit status for it, 1.
-int reportNoDisplay();
-
 /// Guards Qt's start against a display it cannot reach. While it is held, Qt's messages are
-/// kept back, and the fatal one Qt gives when its platform plugin cannot be started (after a
-/// warning, the advice to reinstall the program, and an abort) ends the program instead with
-/// reportNoDisplay's line and status 1. release() gives the kept messages to the handler that
-/// was there before, in their order, once Qt has started.
+/// kept back, and a fatal one (Qt would abort after it) ends the program with status 1: with
+/// reportNoDisplay's line when the platform plugin of an X or Wayland display said it could
+/// not reach it, or else with Qt's own reason, each kept message and the fatal one after the
+/// program's name, passed through shownText (a platform plugin or a library it needs is
+/// missing, a device is not there). release() gives the kept messages to the handler that was
+/// there before, in their order, once Qt has started.
 class DisplayGuard {
  public:
   /// Holds Qt's messages from here on.

@@ -9,9 +9,10 @@
 
 namespace nf {
 
-/// The longest text readCode reads, in bytes. A code has at most 36 characters besides blanks
-/// and joiners; a longer text is refused unread, so that no reader of the program (the page's
-/// address, the command line) ever has to carry an unbounded text further.
+/// The longest text readCode reads, in characters (a byte that is not UTF-8 counts as one). A
+/// code has at most 36 characters besides blanks and joiners; a longer text is refused unread,
+/// so that no reader of the program (the page's address, the command line) ever has to carry
+/// an unbounded text further.
 inline constexpr std::size_t kLongestCodeText = 200;
 
 /// A function as its code names it: the form and the values of the rows the count shows.
@@ -39,6 +40,9 @@ struct Function {
 struct Message {
   std::string_view text;
   std::array<std::string, 2> arguments;
+
+  /// The message in English, its arguments put in.
+  std::string english() const;
 };
 
 /// `text` with its places filled from `arguments`, as Message describes; "%%" is one "%".
@@ -47,9 +51,8 @@ std::string formatted(std::string_view text, const std::array<std::string, 2>& a
 /// What reading a code gives: the function, or what is wrong with the code.
 struct CodeReading {
   std::optional<Function> function;
-  /// One plain sentence, lower case first and no full stop; empty when the code was read.
-  std::string error;
-  /// The same sentence before it was written in English; no text when the code was read.
+  /// One plain sentence, lower case first and no full stop, whose arguments have passed
+  /// shownText; no text when the code was read.
   Message problem;
 };
 
@@ -59,12 +62,15 @@ std::optional<std::string> writeCode(const WindowState& state);
 
 /// Reads a code. Upper or lower case, blanks, and one `-` or `_` between groups of values are
 /// all accepted ("DNF-0110 1001", "knf_0110-1001"); anything else is an error, and so is a text
-/// longer than kLongestCodeText. The error names at most one character of the text.
+/// longer than kLongestCodeText. The problem names at most one character of the text.
 CodeReading readCode(std::string_view code);
 
 /// Gives `window` the function by the inputs a user would make: the count, then the form, then
 /// the value of every row of that count. From a freshly opened window this reaches exactly the
 /// state the same clicks reach. A function readCode did not make must have its fields in range.
 void applyCode(WindowModel& window, const Function& function);
+
+/// The report the window shows for `function`, one "\n" after every line: what --print writes.
+std::string printedReport(const Function& function);
 
 }  // namespace nf

@@ -1,10 +1,14 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "window/function_code.h"
 
 namespace nf {
+
+/// The program's name, which its lines on standard error begin with.
+inline constexpr const char* kProgram = "normal-forms";
 
 /// The text domain of the program's catalogue: po/bg.po, installed as normal-forms.mo.
 inline constexpr const char* kTextDomain = "normal-forms";
@@ -22,5 +26,9 @@ void useUserLanguage();
 /// A message of the window library in the user's language: its text looked up in the
 /// catalogue, then its arguments put in.
 std::string translated(const Message& message);
+
+/// Writes `line` to standard error after the program's name, "normal-forms: ", with a line
+/// feed. `line` is one line of text the program wrote or passed through shownText.
+void complain(std::string_view line);
 
 }  // namespace nf

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <optional>
-#include <span>
 #include <string>
 
 #include "window/function_code.h"
@@ -18,23 +17,30 @@ struct CommandLine {
   /// The function the window opens with or the report is printed for; none for the window as
   /// it has always opened.
   std::optional<Function> function;
-  /// Why the arguments are refused, in the user's language, as one line for standard error
-  /// without its line feed: "normal-forms: unrecognized option '--foo'".
+  /// Why the arguments are refused, one line of text in the user's language without the
+  /// program's name: "extra operand 'knf-01101001'". Empty when getopt_long refused them, as it
+  /// writes its refusal itself.
   std::string problem;
   /// Whether the refusal points to --help, as it does for a misused option.
   bool pointToHelp = false;
 };
 
-/// Reads the arguments that follow the program's name. It writes nothing and may be called
-/// any number of times.
-CommandLine readCommandLine(std::span<const char* const> arguments);
+/// Reads the arguments as main() is given them. `argv[0]` becomes the program's name, which
+/// getopt_long's refusals begin with; getopt_long writes those to standard error itself unless
+/// `opterr` is 0, and only for arguments that are plain text: one that begins with a dash and
+/// is not is refused before it reads them. It may be called any number of times.
+CommandLine readCommandLine(int argc, char* argv[]);
+
+/// Whether the environment names a display, or a platform, for Qt to open the window on.
+bool displayNamed();
+
+/// Writes the one line, in the user's language, that says no display could be opened and
+/// names --print. Returns the exit status for it, 1.
+int reportNoDisplay();
 
 /// Carries out a task that needs no window: writes the report, the help or the version to
 /// standard output, or the refusal to standard error. Returns the exit status: 0, 2 for refused
 /// arguments, 1 when standard output cannot be written.
 int runInTerminal(const CommandLine& command);
-
-/// The report the window shows for `function`, one "\n" after every line.
-std::string printedReport(const Function& function);
 
 }  // namespace nf

@@ -1,11 +1,11 @@
-#include "desktop/language.h"
+#include "cli/language.h"
 
 #include <libintl.h>
 #include <unistd.h>
 
 #include <array>
 #include <clocale>
-#include <string_view>
+#include <cstdio>
 
 namespace nf {
 namespace {
@@ -40,6 +40,11 @@ std::string translated(const Message& message) {
     return {};
   }
   return formatted(::gettext(std::string(message.text).c_str()), message.arguments);
+}
+
+void complain(std::string_view line) {
+  const std::string text = std::string(kProgram) + ": " + std::string(line) + "\n";
+  std::fwrite(text.data(), 1, text.size(), stderr);
 }
 
 }  // namespace nf

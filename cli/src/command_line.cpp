@@ -1,20 +1,19 @@
-#include "desktop/command_line.h"
+#include "cli/command_line.h"
 
 #include <getopt.h>
 
 #include <array>
 #include <cstdio>
 #include <cstdlib>
-#include <limits>
+#include <span>
 #include <string_view>
 #include <vector>
 
-#include "desktop/language.h"
+#include "cli/language.h"
+#include "window/shown_text.h"
 
 namespace nf {
 namespace {
-
-constexpr const char* kProgram = "normal-forms";
 
 // Letters no short option has: getopt_long answers with them for the long ones.
 constexpr std::array<option, 4> kOptions = {{{"print", required_argument, nullptr, 'p'},
@@ -22,75 +21,8 @@ constexpr std::array<option, 4> kOptions = {{{"print", required_argument, nullpt
                                              {"version", no_argument, nullptr, 'v'},
                                              {nullptr, 0, nullptr, 0}}};
 
-// getopt_long writes its refusals to standard error. While one of these lives they go into a
-// buffer instead, so that reading the arguments writes nothing; the C library lets a program
-// point stderr elsewhere.
-class HeldErrors {
- public:
-  HeldErrors() : saved_(stderr), held_(open_memstream(&text_, &size_)) {
-    if (held_ != nullptr) {
-      stderr = held_;
-    }
-  }
-  ~HeldErrors() {
-    stderr = saved_;
-    if (held_ != nullptr) {
-      std::fclose(held_);
-    }
-    std::free(text_);  // open_memstream's buffer
-  }
-  HeldErrors(const HeldErrors&) = delete;
-  HeldErrors& operator=(const HeldErrors&) = delete;
-
-  bool holding() const { return held_ != nullptr; }
-
-  std::string text() {
-    if (held_ == nullptr || std::fflush(held_) != 0 || text_ == nullptr) {
-      return {};
-    }
-    return {text_, size_};
-  }
-
- private:
-  FILE* saved_;
-  char* text_ = nullptr;
-  std::size_t size_ = 0;
-  FILE* held_;
-};
-
-// One line for a terminal: no line feed at its end, and a control character that an argument
-// brought in (a line feed, an escape) shown as "?".
-std::string oneLine(std::string text) {
-  while (!text.empty() && text.back() == '\n') {
-    text.pop_back();
-  }
-  for (char& c : text) {
-    if (static_cast<unsigned char>(c) < 0x20U || c == '\x7f') {
-      c = '?';
-    }
-  }
-  return text;
-}
-
-CommandLine task(CommandLine::Task kind) {
-  CommandLine command;
-  command.task = kind;
-  return command;
-}
-
-// `line` is the whole line, the program's name first, as getopt_long writes it.
-CommandLine refusal(const std::string& line, bool pointToHelp = true) {
-  CommandLine command = task(CommandLine::Task::Refuse);
-  command.problem = oneLine(line);
-  if (command.problem.empty()) {
-    command.problem = std::string(kProgram) + ": " + localized("the arguments could not be read");
-  }
-  command.pointToHelp = pointToHelp;
-  return command;
-}
-
-std::string said(const std::string& text) {
-  return std::string(kProgram) + ": " + text;
+CommandLine refusal(std::string problem, bool pointToHelp) {
+  return {CommandLine::Task::Refuse, std::nullopt, std::move(problem), pointToHelp};
 }
 
 void write(std::FILE* to, std::string_view text) {
@@ -142,60 +74,70 @@ void writeVersion() {
 
 }  // namespace
 
-CommandLine readCommandLine(std::span<const char* const> arguments) {
-  if (arguments.size() >= static_cast<std::size_t>(std::numeric_limits<int>::max())) {
-    return refusal(said(localized("too many arguments")));
+CommandLine readCommandLine(int argc, char* argv[]) {
+  using Task = CommandLine::Task;
+  if (argc < 1) {
+    return {};
   }
-  // getopt_long reorders the pointers, never the texts, so it gets a copy of the list.
-  std::vector<char*> argv;
-  argv.reserve(arguments.size() + 2);
-  argv.push_back(const_cast<char*>(kProgram));
-  for (const char* argument : arguments) {
-    argv.push_back(const_cast<char*>(argument));
+  argv[0] = const_cast<char*>(kProgram);
+  // getopt_long quotes an option it refuses as it came, and every refused option begins with a
+  // dash; no code does, so an argument that does is refused here when it is not plain text.
+  for (const std::string_view argument : std::span(argv + 1, argv + argc)) {
+    if (argument.starts_with('-') && shownText(argument) != argument) {
+      return refusal(
+          translated({NF_MESSAGE("the argument '%s' is not plain text"), {shownText(argument)}}),
+          true);
+    }
   }
-  argv.push_back(nullptr);
-  const int argc = static_cast<int>(arguments.size() + 1);
-
   std::vector<std::string_view> codes;  // the operands and --print's code, in their order
   bool print = false;
-  HeldErrors errors;
   optind = 0;  // a fresh start, whatever list was read before
-  opterr = errors.holding() ? 1 : 0;
   // "-": an operand comes back as option 1 in its place, so that the codes keep their order.
-  for (int got = 0; (got = getopt_long(argc, argv.data(), "-", kOptions.data(), nullptr)) != -1;) {
+  for (int got = 0; (got = getopt_long(argc, argv, "-", kOptions.data(), nullptr)) != -1;) {
     switch (got) {
+      case 'p':
+        print = true;
+        [[fallthrough]];
       case 1:
         codes.emplace_back(optarg);
         break;
-      case 'p':
-        print = true;
-        codes.emplace_back(optarg);
-        break;
       case 'h':
-        return task(CommandLine::Task::Help);
+        return {Task::Help, std::nullopt, {}, false};
       case 'v':
-        return task(CommandLine::Task::Version);
+        return {Task::Version, std::nullopt, {}, false};
       default:
-        return refusal(errors.text());
+        return refusal({}, true);
     }
   }
-  for (int i = optind; i < argc; ++i) {  // the operands after "--"
-    codes.emplace_back(argv[static_cast<std::size_t>(i)]);
-  }
-
+  codes.insert(codes.end(), argv + optind, argv + argc);  // the operands after "--"
   if (codes.size() > 1) {
-    return refusal(said(translated({NF_MESSAGE("extra operand '%s'"), {std::string(codes[1])}})));
+    return refusal(translated({NF_MESSAGE("extra operand '%s'"), {shownText(codes[1])}}), true);
   }
   if (codes.empty()) {
-    return task(CommandLine::Task::OpenWindow);
+    return {};
   }
   const CodeReading reading = readCode(codes.front());
   if (!reading.function) {
-    return refusal(said(translated(reading.problem)), false);
+    return refusal(translated(reading.problem), false);
   }
-  CommandLine command = task(print ? CommandLine::Task::Print : CommandLine::Task::OpenWindow);
-  command.function = reading.function;
-  return command;
+  return {print ? Task::Print : Task::OpenWindow, reading.function, {}, false};
+}
+
+bool displayNamed() {
+  for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY", "WAYLAND_SOCKET", "QT_QPA_PLATFORM"}) {
+    const char* value = std::getenv(variable);
+    if (value != nullptr && *value != '\0') {
+      return true;
+    }
+  }
+  return false;
+}
+
+int reportNoDisplay() {
+  complain(localized(
+      "no display to open the window on; --print CODE writes a function's normal form without "
+      "one"));
+  return 1;
 }
 
 int runInTerminal(const CommandLine& command) {
@@ -203,7 +145,9 @@ int runInTerminal(const CommandLine& command) {
   // and cost it a few hundred kilobytes.
   switch (command.task) {
     case CommandLine::Task::Refuse:
-      write(stderr, command.problem + "\n");
+      if (!command.problem.empty()) {
+        complain(command.problem);
+      }
       if (command.pointToHelp) {
         write(stderr, localized("Try 'normal-forms --help' for more information.\n"));
       }
@@ -224,16 +168,10 @@ int runInTerminal(const CommandLine& command) {
   }
   // A full disk or a closed pipe must not pass for a written answer.
   if (std::fflush(stdout) != 0 || std::ferror(stdout) != 0) {
-    write(stderr, said(localized("write error")) + "\n");
+    complain(localized("write error"));
     return 1;
   }
   return 0;
-}
-
-std::string printedReport(const Function& function) {
-  WindowModel window;
-  applyCode(window, function);
-  return withLineFeeds(window.state().result);
 }
 
 }  // namespace nf
