@@ -140,12 +140,11 @@ std::string groupStyle(const Group& group) {
 std::string layoutStyle() {
   const std::string family = "\"" + std::string(layout::kFontFamily) + "\",serif";
   // The window's size is the root's too, where the script that fits it to the screen reads it.
-  std::string style =
-      rule(":root", "--width:" + px(layout::toPixels(layout::kClientWidth)) +
-                        ";--height:" + px(layout::toPixels(layout::kClientHeight)));
+  std::string style = rule(":root", "--width:" + px(layout::toPixels(layout::kClientWidth)) +
+                                        ";--height:" + px(layout::toPixels(layout::kClientHeight)));
   style += rule("#window", "width:var(--width);height:var(--height);background:" +
-                               colour(layout::kWindowColour) + ";font:" +
-                               points(layout::kWindowFontPoints) + " " + family);
+                               colour(layout::kWindowColour) +
+                               ";font:" + points(layout::kWindowFontPoints) + " " + family);
   for (const Group& group : layout::groups()) {
     style += groupStyle(group);
   }

@@ -19,10 +19,10 @@ struct Input;
 /// Watches the window between random inputs and says what, if anything, is wrong with what the
 /// user sees. What the window should show comes from the user model: every choice the user
 /// makes (a count, a form, a value, Clear), as the window reports taking it, is told to the
-/// model, and after each input what the window shows is compared with the model. Besides, the window must
-/// still be there and in place, its boxes read-only, every list with one item selected and none
-/// losing it even for a moment, and one input may change at most one value, of a row the user
-/// could see.
+/// model, and after each input what the window shows is compared with the model. Besides, the
+/// window must still be there and in place, its boxes read-only, every list with one item selected
+/// and none losing it even for a moment, and one input may change at most one value, of a row the
+/// user could see.
 class WindowWatch : public QObject {
  public:
   /// What the inputs did, for the closing summary and the coverage checks.
