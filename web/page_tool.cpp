@@ -3,8 +3,9 @@
 // the window in its start state, drawn from a fresh window model, so that the page shows the
 // whole window in its first frame, and the message and script for a browser that is too old.
 // The final link puts the program's script where "{{{ SCRIPT }}}" stands, and seal.js the
-// page's security policy where "@CONTENT_SECURITY_POLICY@" stands.
-//   page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html
+// page's security policy where "@CONTENT_SECURITY_POLICY@" stands. VERSION is what the page's
+// generator tag says after the program's name: the version and the commit it was built from.
+//   page-tool FAVICON.txt FACE.css GUARD.js FIT.js VERSION SHELL.html
 #include <cstdio>
 #include <fstream>
 #include <iterator>
@@ -65,7 +66,8 @@ std::string sized(std::string script) {
 }
 
 std::string page(const std::string& favicon, const std::string& faceStyle,
-                 const std::string& guardScript, const std::string& fitScript) {
+                 const std::string& guardScript, const std::string& fitScript,
+                 const std::string& version) {
   nf::web::HtmlWriter html;
   html.raw("<!DOCTYPE html>\n").open("html").attr("lang", "bg").raw("\n").open("head");
   html.open("meta").attr("charset", "utf-8").close();
@@ -75,6 +77,7 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
       .close();
   html.open("meta").attr("name", "viewport").attr("content", "width=device-width").close();
   html.open("meta").attr("name", "description").attr("content", kDescription).close();
+  html.open("meta").attr("name", "generator").attr("content", "normal-forms " + version).close();
   html.open("title").text(nf::layout::kTitle).close();
   html.open("link")
       .attr("rel", "icon")
@@ -108,8 +111,9 @@ std::string page(const std::string& favicon, const std::string& faceStyle,
 }  // namespace
 
 int main(int argc, char* argv[]) {
-  if (argc != 6) {
-    std::fprintf(stderr, "usage: page-tool FAVICON.txt FACE.css GUARD.js FIT.js SHELL.html\n");
+  if (argc != 7) {
+    std::fprintf(stderr,
+                 "usage: page-tool FAVICON.txt FACE.css GUARD.js FIT.js VERSION SHELL.html\n");
     return 2;
   }
   const std::optional<std::string> favicon = readFile(argv[1]);
@@ -119,11 +123,11 @@ int main(int argc, char* argv[]) {
   if (!favicon || !faceStyle || !guardScript || !fitScript) {
     return 1;
   }
-  std::ofstream out(argv[5], std::ios::binary);
-  out << page(*favicon, *faceStyle, *guardScript, *fitScript);
+  std::ofstream out(argv[6], std::ios::binary);
+  out << page(*favicon, *faceStyle, *guardScript, *fitScript, argv[5]);
   out.close();
   if (!out) {
-    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[5]);
+    std::fprintf(stderr, "page-tool: cannot write '%s'\n", argv[6]);
     return 1;
   }
   return 0;
