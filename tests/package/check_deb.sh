@@ -22,12 +22,12 @@ nf_require_tools "the package group" dpkg-deb dpkg-query dpkg-parsechangelog obj
   desktop-file-validate file convert msgunfmt msgfmt
 
 shopt -s nullglob
-changes=("$out"/normal-forms_*.changes)
-if [ "${#changes[@]}" -ne 1 ]; then
-  echo "FAIL: expected one .changes in $out (the test package.build makes it), found ${#changes[@]}" >&2
+listed=("$out"/normal-forms_*.changes)
+if [ "${#listed[@]}" -ne 1 ]; then
+  echo "FAIL: expected one .changes in $out (the test package.build makes it), found ${#listed[@]}" >&2
   exit 1
 fi
-changes=${changes[0]}
+changes=${listed[0]}
 deb=${changes%.changes}.deb
 echo "package: $(basename "$deb")"
 
