@@ -130,10 +130,12 @@ nf_skip() {
 }
 
 # nf_fresh_folder DIR: DIR made empty, to build in; refused (status 2) when DIR holds files and
-# was not made by this function, so that no folder given by mistake is lost.
+# was not made by this function (or by check-reproducible before it, whose mark was
+# .check-reproducible), so that no folder given by mistake is lost.
 nf_fresh_folder() {
   local dir="$1"
-  if [ -d "$dir" ] && [ ! -e "$dir/.nf-scratch" ] && [ -n "$(ls -A "$dir")" ]; then
+  if [ -d "$dir" ] && [ ! -e "$dir/.nf-scratch" ] && [ ! -e "$dir/.check-reproducible" ] &&
+    [ -n "$(ls -A "$dir")" ]; then
     echo "$dir is not empty and was not made by this script" >&2
     return 2
   fi
