@@ -13,18 +13,19 @@ nf_packages_desktop=(
 )
 # The web page, on top of the desktop group: its favicon is drawn by a native build with Qt.
 nf_packages_web=(emscripten)
-# The .deb: cpack reads the program's library dependencies with dpkg-shlibdeps and file.
-nf_packages_package=(dpkg-dev file)
-# The tests, lint and benchmarks, on top of the three groups above: GoogleTest, Benchmark,
-# the X harness (Xvfb, xdotool, xclip; ImageMagick's import and convert), the package's
-# checkers, the browser test, and clang with libFuzzer for the fuzz targets; locales, from
-# which the command-line test generates bg_BG.UTF-8 (and the C library's Bulgarian messages,
-# libc-l10n, that it brings).
+# The source package and the .deb: dpkg-buildpackage and debhelper, and what the package's build
+# needs besides the desktop group (debian/control's Build-Depends) for the tests it runs:
+# GoogleTest, and locales, from which the command-line test generates bg_BG.UTF-8 (and the C
+# library's Bulgarian messages, libc-l10n, that it brings).
+nf_packages_package=(dpkg-dev debhelper libgtest-dev libgmock-dev locales)
+# The tests, lint and benchmarks, on top of the three groups above: Benchmark, the X harness
+# (Xvfb, xdotool, xclip; ImageMagick's import and convert), the package's checkers (lintian,
+# and autopkgtest, whose window test runs under xvfb-run, which needs xauth), the browser test,
+# and clang with libFuzzer for the fuzz targets.
 nf_packages_test=(
-  libgtest-dev libgmock-dev libbenchmark-dev clang-format clang-tidy clang libclang-rt-14-dev
-  locales
-  xvfb xdotool xclip imagemagick
-  desktop-file-utils lintian appstream
+  libbenchmark-dev clang-format clang-tidy clang libclang-rt-14-dev
+  xvfb xauth xdotool xclip imagemagick
+  desktop-file-utils lintian autopkgtest appstream
   chromium chromium-driver python3-selenium python3-pil poppler-utils
 )
 
@@ -113,6 +114,69 @@ nf_source_date_epoch() {
   elif git -C "$root" log -1 --format=%ct 2>/dev/null; then
     :
   else
-    dpkg-parsechangelog -l "$root/packaging/changelog" -STimestamp 2>/dev/null || true
+    dpkg-parsechangelog -l "$root/debian/changelog" -STimestamp 2>/dev/null || true
   fi
+}
+
+# nf_skip SENTENCE: a check that cannot run here for want of a tool says so in one sentence and
+# exits 77, which CTest counts as skipped; where CI is set, which has every tool, it fails.
+nf_skip() {
+  if [ -n "${CI:-}" ]; then
+    echo "FAIL (CI): $*" >&2
+    exit 1
+  fi
+  echo "SKIPPED: $*"
+  exit 77
+}
+
+# nf_fresh_folder DIR: DIR made empty, to build in; refused (status 2) when DIR holds files and
+# was not made by this function (or by check-reproducible before it, whose mark was
+# .check-reproducible), so that no folder given by mistake is lost.
+nf_fresh_folder() {
+  local dir="$1"
+  if [ -e "$dir" ] && { [ ! -d "$dir" ] || { [ ! -e "$dir/.nf-scratch" ] &&
+    [ ! -e "$dir/.check-reproducible" ] && [ -n "$(ls -A "$dir")" ]; }; }; then
+    echo "$dir is not an empty folder, nor one this script made" >&2
+    return 2
+  fi
+  rm -rf "$dir" && mkdir -p "$dir" && touch "$dir/.nf-scratch"
+}
+
+# nf_copy_source ROOT TO: a fresh copy of the source tree in TO, as it stands: the files git knows
+# of (and new ones it does not ignore), or outside a checkout everything but the build folder.
+# From a checkout the copy is a clone of it, so that it knows the commit it is of.
+nf_copy_source() {
+  local root="$1" to="$2"
+  mkdir -p "$to"
+  if git -C "$root" rev-parse --is-inside-work-tree >/dev/null 2>&1; then
+    # A file git knows of and the work tree lacks would make the copy differ from the commit.
+    local missing
+    missing="$(git -C "$root" ls-files --deleted)"
+    if [ -n "$missing" ]; then
+      echo "files of the commit are missing from the work tree: $(echo "$missing" | tr "\n" " ")" >&2
+      return 1
+    fi
+    git clone --quiet --no-checkout "$root" "$to" &&
+      (cd "$root" && git ls-files -z --cached --others --exclude-standard |
+        tar --null -T - -cf -) | tar -C "$to" -xf -
+  else
+    tar -C "$root" --exclude=./build --exclude=./.git -cf - . | tar -C "$to" -xf -
+  fi
+}
+
+# nf_build_package SOURCE: the source package and the .deb, built by dpkg-buildpackage from
+# SOURCE, a copy of the source tree (nf_copy_source) in a folder named normal-forms-VERSION; they
+# land beside it, and its build log too. Prints the path of the .changes. The dates inside are
+# the changelog's, as in any Debian package, so that a build from the source package gives the
+# same bytes.
+nf_build_package() {
+  local source="$1" version arch
+  version=$(dpkg-parsechangelog -l "$source/debian/changelog" -SVersion) || return 1
+  arch=$(dpkg --print-architecture) || return 1
+  (cd "$source" && env -u SOURCE_DATE_EPOCH dpkg-buildpackage -us -uc -J"$(nproc)") >"$source.log" 2>&1 || {
+    tail -n 40 "$source.log" >&2
+    echo "dpkg-buildpackage failed; its whole output is in $source.log" >&2
+    return 1
+  }
+  echo "$(dirname "$source")/normal-forms_${version}_$arch.changes"
 }

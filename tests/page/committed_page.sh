@@ -30,6 +30,8 @@ if cmp -s "$committed" "$built"; then
 fi
 echo "FAIL: $committed is not the page this source builds ($built)." >&2
 echo "Rewrite it with: $rewrite" >&2
-echo "and commit it. committed: $(sha256sum <"$committed" | cut -d' ' -f1)," \
+echo "and commit it. The page names the newest commit that changed its sources: commit those" >&2
+echo "first, then rewrite the page and commit it alone." \
+  "committed: $(sha256sum <"$committed" | cut -d' ' -f1)," \
   "built: $(sha256sum <"$built" | cut -d' ' -f1)" >&2
 exit 1
