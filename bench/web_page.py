@@ -3,16 +3,17 @@
 
 usage: bench/web_page.py [PAGE.html] [--pairs N] [--inputs N]
 
-- the file's size (budget 120 KB);
+- the file's size;
 - time from navigation start to the first frame with text, against two floors: the same page
-  with its scripts removed (what its content costs to show; budget 1.05) and a plain page, a
+  with its scripts removed (what its content costs to show) and a plain page, a
   485 x 477 element with the same title and one "Times New Roman" label; interleaved runs,
   medians and their ratios;
 - a click, a key and a tap on a value selector, five variables, all rows 1, until the box is
   rewritten: from the moment the page first sees the trusted event (a listener on the window,
   capturing) to the end of its handling (a listener on the document, after the face's); and on
   to the rewritten address, which follows in a task of its own; a swipe's scroll, which the
-  touch's own handler sets for the next frame; medians (budget 1 ms).
+  touch's own handler sets for the next frame; medians.
+Each figure is printed with its budget (BUDGETS below).
 """
 import argparse
 import html
@@ -28,6 +29,9 @@ sys.path.insert(0, os.path.join(os.path.dirname(__file__), "..", "tests", "web")
 from browser_test import Page, open_browser  # noqa: E402  the test's browser and input
 
 ROOT = os.path.join(os.path.dirname(os.path.abspath(__file__)), "..")
+# The budgets: the file's size in KB; the first frame against the page without its scripts, and
+# the goal for it; an input to the rewritten box, in ms.
+BUDGETS = {"size": 120, "first frame": 1.10, "first frame goal": 1.05, "input": 1}
 TIMING = """
 const [start, end] = arguments;
 window.benchTimes = [];
@@ -110,7 +114,7 @@ def main():
     args = parser.parse_args()
     page_file = os.path.abspath(args.page)
     size = os.path.getsize(page_file)
-    print(f"file: {size} bytes ({size / 1024:.1f} KB, budget 120 KB)")
+    print(f"file: {size} bytes ({size / 1024:.1f} KB, budget {BUDGETS['size']} KB)")
 
     with tempfile.TemporaryDirectory() as folder:
         driver = open_browser(folder)
@@ -128,7 +132,8 @@ def main():
                 print(f"first frame with text, {kind} over {args.pairs} runs: " + ", ".join(
                     f"{name} {ms:.1f} ms" for name, ms in of.items()) +
                     f"; page / page without scripts {of['page'] / of['no scripts']:.3f} (budget"
-                    f" 1.05), page / plain page {of['page'] / of['plain']:.3f}")
+                    f" {BUDGETS['first frame']}, goal {BUDGETS['first frame goal']}), page / plain"
+                    f" page {of['page'] / of['plain']:.3f}")
 
             window = json.loads(os.popen(
                 f"{os.path.join(ROOT, 'build/ci/tests/web/web-sessions')} describe").read())
@@ -139,7 +144,7 @@ def main():
                 times, address = input_times(page, args.inputs, how)
                 print(f"{how} on a value selector, 5 variables, all rows 1: median "
                       f"{statistics.median(times):.3f} ms over {len(times)} (max {max(times):.3f} ms;"
-                      " budget 1 ms)" + (f"; to the rewritten address {statistics.median(address):.3f}"
+                      f" budget {BUDGETS['input']} ms)" + (f"; to the rewritten address {statistics.median(address):.3f}"
                                          " ms" if address else ""))
         finally:
             driver.quit()

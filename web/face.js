@@ -319,7 +319,7 @@
       }
     });
 
-    // A code typed into the address of the open page changes only the address.
+    // A code typed into the address of the open page opens its function.
     addEventListener('hashchange', openAddress);
     try {
       if (location.hash.length > 1) {

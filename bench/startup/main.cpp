@@ -6,7 +6,7 @@
 // pair that is not counted. For every run: the time from the start of the process until the
 // window first shows the frame it settles on, and VmRSS once the settling time after mapping is
 // over. Prints every pair, the medians and the two ratios normal-forms / floor against their
-// goals. Exit status 0 when every run was measured, 2 when the measurement failed.
+// budgets. Exit status 0 when every run was measured, 2 when the measurement failed.
 
 #include <X11/Xlib.h>
 #include <X11/Xutil.h>
@@ -34,8 +34,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using std::chrono::milliseconds;
 
-constexpr double kCompleteGoal = 1.15;
-constexpr double kMemoryGoal = 1.10;
+// The budgets, the ratios to the floor not to pass, and the goal for the start.
+constexpr double kCompleteBudget = 1.20;
+constexpr double kCompleteGoal = 1.05;
+constexpr double kMemoryBudget = 1.11;
 // Long after start-up: the frame shown then is the one the window settled on, and the memory
 // then is what the window costs while it waits for the user.
 constexpr milliseconds kSettle{1000};
@@ -179,13 +181,18 @@ double median(std::vector<double> values) {
   return (values[(n - 1) / 2] + values[n / 2]) / 2.0;
 }
 
-/// Prints both medians of one measurement, their ratio and its goal.
+/// Prints both medians of one measurement, their ratio, its budget and whether it is met, and
+/// the goal where there is one (0: none).
 void printMedians(const char* what, const std::vector<double>& program,
-                  const std::vector<double>& floor, double goal) {
+                  const std::vector<double>& floor, double budget, double goal) {
   const double a = median(program);
   const double b = median(floor);
-  std::printf("%-15s %12.1f %9.1f %7.3f  goal <= %.2f: %s\n", what, a, b, a / b, goal,
-              a / b <= goal ? "met" : "MISSED");
+  std::printf("%-15s %12.1f %9.1f %7.3f  budget <= %.2f: %s", what, a, b, a / b, budget,
+              a / b <= budget ? "met" : "MISSED");
+  if (goal > 0) {
+    std::printf(" (goal %.2f)", goal);
+  }
+  std::printf("\n");
 }
 
 /// Runs the pairs and prints every one, the medians and the ratios.
@@ -220,8 +227,8 @@ void compare(Display* display, int pairs, int log) {
     std::fflush(stdout);
   }
   std::printf("\nmedians of %-4d %12s %9s %7s\n", pairs, "normal-forms", "floor", "ratio");
-  printMedians("complete (ms)", completeMs[0], completeMs[1], kCompleteGoal);
-  printMedians("VmRSS (kB)", rssKb[0], rssKb[1], kMemoryGoal);
+  printMedians("complete (ms)", completeMs[0], completeMs[1], kCompleteBudget, kCompleteGoal);
+  printMedians("VmRSS (kB)", rssKb[0], rssKb[1], kMemoryBudget, 0);
 }
 
 }  // namespace
